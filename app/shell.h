@@ -1,0 +1,34 @@
+// The application shell: display globals, the scene in charge, frame gate, keys, present.
+#pragma once
+#include <cstdint>
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+#include "platform/win.h"
+
+typedef void (*SceneFunction)();
+extern SceneFunction CurrentScene;
+
+extern LPDIRECTDRAW lpDD;
+extern LPDIRECTDRAWSURFACE lpPrimary;
+extern LPDIRECTDRAWSURFACE lpBackbuffer;
+extern HFONT hFont;
+
+// Scene surfaces: created by the scenes that use them, released by ReleaseAll.
+extern LPDIRECTDRAWSURFACE lpBack, lpChar, lpItem, lpVill, lpFram, lpClea, lpMenu;
+
+// Held-key flags shared by every scene: a key acts once per press.
+extern int SpaceHeld;
+extern int ShiftHeld;
+extern uint8_t ArrowHeld;  // up 8, down 4, left 2, right 1
+
+// True when at least period ms have passed since last; then last = now.
+bool FrameGate(uint32_t& last, uint32_t period);
+// Copies the whole back buffer onto the primary surface.
+void Present();
+bool KeyDown(int vk);
+
+// Creates a 640 x 480-style off-screen surface in system memory.
+LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height);
+// Releases a scene surface still held and nulls it.
+void ReleaseSurface(LPDIRECTDRAWSURFACE& surface);

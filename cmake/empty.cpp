@@ -1,0 +1,1 @@
+// Stands in for a subsystem that has no sources yet.

@@ -1,0 +1,33 @@
+// What differs between running on a real desktop and running headless. The game never sees
+// this: it calls the stand-ins of win.h and ddraw.h, which forward here.
+#pragma once
+#include <cstdint>
+#include <string>
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+  // Window "Direct X", full-screen desktop, 640 x 480 logical; false when no display.
+  virtual bool OpenWindow(const char* title) = 0;
+  virtual void CloseWindow() = 0;
+  virtual void ShowCursor(bool show) = 0;
+  // The primary surface changed; isPresent marks a whole back-buffer copy (one frame).
+  virtual void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) = 0;
+  virtual uint32_t Clock() = 0;
+  virtual void Sleep(uint32_t ms) = 0;
+  virtual bool KeyDown(int vk) = 0;
+  // Moves pending OS events into the message queue (win.cpp); may wait up to waitMs for one.
+  virtual void PumpMessages(uint32_t waitMs) = 0;
+  // Opens the audio device: 44,100 Hz, 16-bit, stereo.
+  virtual bool OpenAudio() = 0;
+  virtual void CloseAudio() = 0;
+  virtual bool OpenMusic(const std::string& path) = 0;
+  virtual void PlayMusicFromStart() = 0;
+  // True while the opened tune plays; meaningless when none is open.
+  virtual bool MusicPlaying() = 0;
+  virtual void DebugLine(const char* text) = 0;
+};
+
+// The backend in use; set once by the program entry (real) or by the headless runner and tests.
+void SetBackend(Backend* backend);
+Backend& CurrentBackend();

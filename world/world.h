@@ -1,0 +1,67 @@
+// The world of the running stage: hero, items, villagers, the tile grid and its projection.
+#pragma once
+
+constexpr int TMAX = 9;     // tiles per side of the map
+constexpr int StMAX = 11;   // stages 0 to 10
+constexpr int ITEM_CAPACITY = 50;
+constexpr int VILL_CAPACITY = 11;
+
+struct DPoint {
+  double x, y;
+};
+struct TilePoint {
+  int x, y;
+};
+
+struct CharaRec {
+  DPoint Pos;
+  int Move;
+  int Turn;
+  int Anime;
+  int AnimeCnt;
+  int Trap;
+  int TCnt;
+  TilePoint TilePt;
+  TilePoint OldPt;
+};
+
+struct ItemRec {
+  DPoint Pos;
+  int Item;
+  int F;
+  int No;
+  int Move;
+  int Act;
+  int AnimeCnt;
+  TilePoint TilePt;
+  TilePoint OldPt;
+};
+
+struct VillRec {
+  DPoint Pos;
+  int Anime;
+  int AnimeCnt;
+  int Kind;
+  int No;
+  int State;
+  TilePoint TilePt;
+};
+
+extern CharaRec Chara;
+extern ItemRec Items[ITEM_CAPACITY];
+extern int BMAX;
+extern VillRec Vills[VILL_CAPACITY];
+extern int VMAX;
+
+extern int TileOffX[TMAX * TMAX];
+extern int TileOffY[TMAX * TMAX];
+extern int TileMark[TMAX][TMAX];
+extern const int AnimeTable[4];
+
+extern int StageNo;
+extern int Area;
+
+// Rest position of a tile: (37x - 31y, 12x + 15y), read through the two tables.
+DPoint TilePosition(int x, int y);
+// Fills TileOffX and TileOffY for every tile.
+void FillTileTables();
