@@ -1,0 +1,72 @@
+// A backend without window or audio: a virtual clock, scripted keys, the debug lines kept in
+// memory and the last primary picture kept for inspection. Runs are deterministic.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+class HeadlessBackend : public Backend {
+ public:
+  bool OpenWindow(const char* title) override;
+  void CloseWindow() override { windowOpen_ = false; }
+  void ShowCursor(bool show) override { cursorShown_ = show; }
+  void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) override;
+  // Every read moves the clock on by 1 ms, so loops that wait on the clock always progress.
+  uint32_t Clock() override { return now_++; }
+  void Sleep(uint32_t ms) override { now_ += ms; }
+  bool KeyDown(int vk) override { return keys_.count(vk) != 0; }
+  void PumpMessages(uint32_t) override {}
+  bool OpenAudio() override;
+  void CloseAudio() override { audioOpen_ = false; }
+  bool OpenMusic(const std::string& path) override;
+  void PlayMusicFromStart() override;
+  bool MusicPlaying() override { return musicPlaying_; }
+  void DebugLine(const char* text) override;
+
+  // Scripting and inspection.
+  void SetClock(uint32_t now) { now_ = now; }
+  uint32_t PeekClock() const { return now_; }
+  void SetKeyDown(int vk, bool down);
+  void ReleaseAllKeys() { keys_.clear(); }
+  const std::vector<std::string>& DebugLines() const { return debugLines_; }
+  void ClearDebugLines() { debugLines_.clear(); }
+  void SetEchoDebug(bool echo) { echoDebug_ = echo; }
+  int PresentCount() const { return presents_; }
+  void SetPresentHook(std::function<void(int presentCount)> hook) { presentHook_ = hook; }
+  // The last picture shown on the primary surface (RGB565, row after row).
+  const std::vector<uint16_t>& PrimaryPixels() const { return primary_; }
+  int PrimaryWidth() const { return width_; }
+  int PrimaryHeight() const { return height_; }
+  bool SavePng(const std::string& path) const;
+  // The tune reaching its end.
+  void FinishMusic() { musicPlaying_ = false; }
+  int MusicStarts() const { return musicStarts_; }
+  const std::string& MusicPath() const { return musicPath_; }
+  bool WindowOpen() const { return windowOpen_; }
+  bool CursorShown() const { return cursorShown_; }
+  bool AudioOpen() const { return audioOpen_; }
+  // Back to the state of a fresh backend (tests share one per process).
+  void Reset();
+
+ private:
+  uint32_t now_ = 0;
+  std::set<int> keys_;
+  std::vector<std::string> debugLines_;
+  bool echoDebug_ = false;
+  int presents_ = 0;
+  std::function<void(int)> presentHook_;
+  std::vector<uint16_t> primary_;
+  int width_ = 0;
+  int height_ = 0;
+  bool windowOpen_ = false;
+  bool cursorShown_ = true;
+  bool audioOpen_ = false;
+  bool musicOpen_ = false;
+  bool musicPlaying_ = false;
+  int musicStarts_ = 0;
+  std::string musicPath_;
+};

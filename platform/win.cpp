@@ -1,0 +1,169 @@
+// The window-message queue, clock, keys, MCI music commands and debug output, all forwarded to
+// the backend in use.
+#include "platform/win.h"
+
+#include <cstring>
+#include <deque>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace {
+
+std::deque<MSG> queue;
+WNDPROC windowProc = nullptr;
+
+// The one MCI device the game opens: its alias and whether a tune is behind it.
+std::string musicAlias;
+bool musicOpen = false;
+
+std::string Lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+// Windows paths are case-blind and use '\'; find the file as it lies on disk.
+std::string FindNoCase(const std::string& name) {
+  namespace fs = std::filesystem;
+  std::string path = name;
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  fs::path found = path.size() > 0 && path[0] == '/' ? fs::path("/") : fs::path(".");
+  std::istringstream parts(path);
+  std::error_code error;
+  for (std::string part; std::getline(parts, part, '/');) {
+    if (part.empty() || part == ".") continue;
+    bool matched = false;
+    for (const fs::directory_entry& entry : fs::directory_iterator(found, error)) {
+      if (Lower(entry.path().filename().string()) == Lower(part)) {
+        found = entry.path();
+        matched = true;
+        break;
+      }
+    }
+    if (!matched) return std::string();
+  }
+  return found.string();
+}
+
+void Pump(uint32_t waitMs) {
+  CurrentBackend().PumpMessages(waitMs);
+}
+
+std::vector<std::string> Words(const char* command) {
+  std::istringstream in(command != nullptr ? command : "");
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+void Reply(char* reply, int replySize, const char* text) {
+  if (reply == nullptr || replySize <= 0) return;
+  std::strncpy(reply, text, static_cast<size_t>(replySize) - 1);
+  reply[replySize - 1] = '\0';
+}
+
+// MCI error codes the game never looks at, kept distinct for tests.
+constexpr int MCIERR_UNRECOGNIZED_COMMAND = 261;
+constexpr int MCIERR_INVALID_DEVICE_NAME = 263;
+
+}  // namespace
+
+bool CreateGameWindow(const char* title, WNDPROC proc) {
+  windowProc = proc;
+  if (!CurrentBackend().OpenWindow(title)) return false;
+  CurrentBackend().ShowCursor(false);
+  return true;
+}
+
+void ShowCursor(bool show) {
+  CurrentBackend().ShowCursor(show);
+}
+
+DWORD timeGetTime() {
+  return CurrentBackend().Clock();
+}
+
+int16_t GetAsyncKeyState(int vk) {
+  // Polling games never reach the message loop inside their blocking loops; keep the OS
+  // events moving here so the window stays responsive.
+  Pump(0);
+  return CurrentBackend().KeyDown(vk) ? static_cast<int16_t>(0x8000) : 0;
+}
+
+void Sleep(DWORD ms) {
+  CurrentBackend().Sleep(ms);
+}
+
+bool PeekMessageA(MSG* msg) {
+  Pump(0);
+  // An idle turn waits a moment for input instead of spinning a whole core.
+  if (queue.empty()) Pump(1);
+  if (queue.empty()) return false;
+  if (msg != nullptr) *msg = queue.front();
+  return true;
+}
+
+bool GetMessageA(MSG* msg) {
+  while (queue.empty()) Pump(10);
+  MSG next = queue.front();
+  queue.pop_front();
+  if (msg != nullptr) *msg = next;
+  return next.message != WM_QUIT;
+}
+
+void TranslateMessage(const MSG*) {}
+
+intptr_t DispatchMessageA(const MSG* msg) {
+  if (msg == nullptr || windowProc == nullptr) return 0;
+  return windowProc(msg->message, msg->wParam);
+}
+
+void PostQuitMessage(int exitCode) {
+  PostMessageA(WM_QUIT, exitCode);
+}
+
+void PostMessageA(unsigned message, intptr_t wParam) {
+  MSG msg;
+  msg.message = message;
+  msg.wParam = wParam;
+  queue.push_back(msg);
+}
+
+int mciSendStringA(const char* command, char* reply, int replySize) {
+  Reply(reply, replySize, "");
+  std::vector<std::string> words = Words(command);
+  if (words.empty()) return MCIERR_UNRECOGNIZED_COMMAND;
+  std::string verb = Lower(words[0]);
+  // open FILE alias NAME type sequencer
+  if (verb == "open" && words.size() >= 4 && Lower(words[2]) == "alias") {
+    musicAlias = Lower(words[3]);
+    std::string path = FindNoCase(words[1]);
+    musicOpen = CurrentBackend().OpenMusic(path.empty() ? words[1] : path);
+    return 0;
+  }
+  if (words.size() < 2 || Lower(words[1]) != musicAlias || musicAlias.empty()) {
+    return MCIERR_INVALID_DEVICE_NAME;
+  }
+  // status NAME mode: a device without a tune has no mode to report.
+  if (verb == "status" && words.size() >= 3 && Lower(words[2]) == "mode") {
+    if (musicOpen) Reply(reply, replySize, CurrentBackend().MusicPlaying() ? "playing" : "stopped");
+    return 0;
+  }
+  // play NAME from 0
+  if (verb == "play") {
+    if (musicOpen) CurrentBackend().PlayMusicFromStart();
+    return 0;
+  }
+  return MCIERR_UNRECOGNIZED_COMMAND;
+}
+
+void OutputDebugStringA(const char* text) {
+  CurrentBackend().DebugLine(text != nullptr ? text : "");
+}
