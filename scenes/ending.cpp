@@ -1,0 +1,53 @@
+#include "scenes/ending.h"
+
+#include "app/shell.h"
+#include "gfx/mydraw.h"
+#include "scenes/logo.h"
+#include "scenes/scene_surfaces.h"
+#include "world/stage_map.h"
+
+int32_t EndingScroll = 0;
+
+namespace {
+
+uint32_t EndingTime = 0;
+
+void AddScroll(int32_t lines) {
+  EndingScroll += lines;
+  if (EndingScroll > ENDING_SCROLL_MAX) EndingScroll = ENDING_SCROLL_MAX;
+}
+
+}  // namespace
+
+void EndingSetupScene() {
+  RemakeSurface(lpBack, 640, 2000, false);
+  FillSurfaceRect(lpPrimary, 0, 0, 640, 480, 0);
+  LoadScenePicture(lpBack, "img/end.bmp");
+  CurrentScene = EndingScene;
+}
+
+// A faster gate than the other scenes: the picture moves 2 lines a frame, about 50 a second.
+void EndingScene() {
+  if (!FrameGate(EndingTime, 20)) return;
+  if (lpBack != nullptr) {
+    const RECT shown = {0, EndingScroll, 640, EndingScroll + 480};
+    lpBackbuffer->BltFast(0, 0, lpBack, &shown, DDBLTFAST_WAIT);
+  }
+  AddScroll(2);
+  bool left = false;
+  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
+    // The next visit of the stage select lays the map out afresh.
+    SelectCursor = 0;
+    StageMapReady = 0;
+    EndingScroll = 0;
+    SpaceHeld = 1;
+    CurrentScene = LogoSetupScene;
+    ReleaseSurface(lpBack);
+    left = true;
+  }
+  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
+  // Tab has no held flag: it speeds every frame it is down. Not after leaving, so the next
+  // ending starts again from the top.
+  if (KeyDown(VK_TAB) && !left) AddScroll(6);
+  Present();
+}

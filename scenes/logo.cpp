@@ -1,0 +1,167 @@
+#include "scenes/logo.h"
+
+#include "app/shell.h"
+#include "gfx/mydraw.h"
+#include "play/render.h"
+#include "scenes/opening.h"
+#include "scenes/scene_surfaces.h"
+
+void ReleaseAll();
+
+LogoBall LogoBalls[LOGO_BALL_COUNT];
+RECT BallCells[BALL_CELL_COUNT];
+uint8_t LogoPhase = 0;
+uint8_t LogoRise = 0;
+int8_t TitleCursor = 0;
+int8_t TitleAnim = 0;
+
+namespace {
+
+constexpr DWORD kKeyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
+constexpr int kLogoPieces = 10;
+
+uint32_t LogoTime = 0;
+uint32_t TitleTime = 0;
+
+RECT PieceRect(int i) {
+  const int c = i % 6, r = i / 6;
+  return RECT{80 * c, 240 + 100 * r, 80 * c + 80, 340 + 100 * r};
+}
+
+// Pieces follow each other every 65 pixels; the upper row is two groups of three 50 apart.
+int PieceX(int i) {
+  return 90 + 65 * (i % 6) + 90 * (i / 6) + 50 * ((i / 3) % 2) - 50 * (i / 9);
+}
+
+void DrawLogoPieces(int top) {
+  if (lpBack == nullptr) return;
+  for (int i = 0; i < kLogoPieces; i++) {
+    BltClipped(lpBackbuffer, PieceX(i), top + 90 * (i / 6), lpBack, PieceRect(i), kKeyed);
+  }
+}
+
+// Draws and moves every ball; counts a bounced ball once and a ball gone twice.
+int StepBalls() {
+  int count = 0;
+  for (LogoBall& ball : LogoBalls) {
+    count++;
+    if (!ball.Alive) {
+      count++;
+      continue;
+    }
+    if (lpBack != nullptr) {
+      BltClipped(lpBackbuffer, ball.X - 40, ball.Y - 80, lpBack, BallCells[ball.Frame], kKeyed);
+    }
+    ball.Y += ball.Vy;
+    ball.Vy += 1;
+    if (ball.Bounced) {
+      ball.X += ball.Vx;
+      if (ball.Y >= 560) ball.Alive = 0;
+    } else {
+      count--;
+      if (ball.Y >= 480) {
+        ball.Vy = Rand() % 20 - 35;
+        ball.Bounced = 1;
+      }
+    }
+  }
+  return count;
+}
+
+}  // namespace
+
+void LogoSetupScene() {
+  RemakeSurface(lpBack, 480, 600, true);
+  LoadScenePicture(lpBack, "IMG\\kelball.bmp");
+  for (int n = 0; n < BALL_CELL_COUNT; n++) {
+    const int c = n % 6, r = n / 6;
+    BallCells[n] = RECT{80 * c, 80 * r, 80 * c + 80, 80 * r + 80};
+  }
+  for (LogoBall& ball : LogoBalls) {
+    ball.Frame = Rand() % 16;
+    ball.Vy = Rand() % 30;
+    ball.Bounced = 0;
+    ball.Alive = 1;
+    ball.Vx = Rand() % 21 - 10;
+    ball.X = Rand() % 640;
+    ball.Y = Rand() % 601 - 600;
+  }
+  LogoPhase = 0;
+  LogoRise = 0;
+  CurrentScene = LogoScene;
+}
+
+void LogoScene() {
+  if (!FrameGate(LogoTime, 33)) return;
+  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
+    SpaceHeld = 1;
+    CurrentScene = LogoEndScene;
+    return;
+  }
+  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
+
+  FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
+  if (LogoPhase != 0) DrawLogoPieces(130 - LogoRise);
+  const int count = StepBalls();
+  if (LogoPhase == 0 && count >= 100) {
+    LogoPhase = 1;
+    LogoRise = 0;
+  }
+  if (LogoPhase == 1 && count == 200) {
+    LogoRise++;
+    if (LogoRise > 40) CurrentScene = LogoEndScene;
+  }
+  Present();
+}
+
+void LogoEndScene() {
+  CurrentScene = TitleSetupScene;
+}
+
+void TitleSetupScene() {
+  CurrentScene = TitleScene;
+}
+
+void TitleScene() {
+  if (!FrameGate(TitleTime, 33)) return;
+  TitleAnim = (TitleAnim + 1) % 10;
+  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
+    SpaceHeld = 1;
+    if (TitleCursor != 0) {
+      // The second entry quits: a title whose second entry did nothing would be a dead end.
+      ReleaseAll();
+      return;
+    }
+    CurrentScene = TitleEndScene;
+  }
+  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
+  if (KeyDown(VK_UP) && !(ArrowHeld & 8)) {
+    ArrowHeld |= 8;
+    TitleCursor = 0;
+  }
+  if (!KeyDown(VK_UP)) ArrowHeld &= ~8;
+  if (KeyDown(VK_DOWN) && !(ArrowHeld & 4)) {
+    ArrowHeld |= 4;
+    TitleCursor = 1;
+  }
+  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~4;
+
+  FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
+  DrawLogoPieces(90);
+  if (lpBack != nullptr) {
+    // The chosen entry alternates between its two highlighted frames every five frames.
+    const int k = TitleAnim / 5;
+    const RECT plain0 = {0, 440, 184, 490}, lit0 = {0, 490 + 50 * k, 184, 540 + 50 * k};
+    const RECT plain1 = {200, 440, 340, 490}, lit1 = {200, 490 + 50 * k, 340, 540 + 50 * k};
+    const RECT& entry0 = TitleCursor == 0 ? lit0 : plain0;
+    const RECT& entry1 = TitleCursor == 0 ? plain1 : lit1;
+    lpBackbuffer->BltFast(220, 310, lpBack, &entry0, kKeyed);
+    lpBackbuffer->BltFast(245, 360, lpBack, &entry1, kKeyed);
+  }
+  Present();
+}
+
+void TitleEndScene() {
+  ReleaseSurface(lpBack);
+  CurrentScene = OpeningSetupScene;
+}
