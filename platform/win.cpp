@@ -4,12 +4,12 @@
 
 #include <cstring>
 #include <deque>
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/gdi.h"
 
 namespace {
 
@@ -25,31 +25,6 @@ std::string Lower(std::string text) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return text;
-}
-
-// Windows paths are case-blind and use '\'; find the file as it lies on disk.
-std::string FindNoCase(const std::string& name) {
-  namespace fs = std::filesystem;
-  std::string path = name;
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-  fs::path found = path.size() > 0 && path[0] == '/' ? fs::path("/") : fs::path(".");
-  std::istringstream parts(path);
-  std::error_code error;
-  for (std::string part; std::getline(parts, part, '/');) {
-    if (part.empty() || part == ".") continue;
-    bool matched = false;
-    for (const fs::directory_entry& entry : fs::directory_iterator(found, error)) {
-      if (Lower(entry.path().filename().string()) == Lower(part)) {
-        found = entry.path();
-        matched = true;
-        break;
-      }
-    }
-    if (!matched) return std::string();
-  }
-  return found.string();
 }
 
 void Pump(uint32_t waitMs) {
@@ -144,7 +119,7 @@ int mciSendStringA(const char* command, char* reply, int replySize) {
   // open FILE alias NAME type sequencer
   if (verb == "open" && words.size() >= 4 && Lower(words[2]) == "alias") {
     musicAlias = Lower(words[3]);
-    std::string path = FindNoCase(words[1]);
+    std::string path = FindFileNoCase(words[1].c_str());
     musicOpen = CurrentBackend().OpenMusic(path.empty() ? words[1] : path);
     return 0;
   }

@@ -123,7 +123,7 @@ TEST_F(MusicTest, TuneFoundWhateverTheCaseAndLoopsThroughStatusAndPlay) {
   std::filesystem::create_directories(dir_ / "Sound");
   std::ofstream(dir_ / "Sound" / "KEL.MID") << "MThd";
   EXPECT_EQ(mciSendStringA("open sound\\kel.mid alias bgm type sequencer", nullptr, 0), 0);
-  EXPECT_EQ(TestBackend().MusicPath(), "./Sound/KEL.MID");
+  EXPECT_EQ(TestBackend().MusicPath(), "Sound/KEL.MID");
   EXPECT_EQ(Status(), "stopped");
   EXPECT_EQ(mciSendStringA("play bgm from 0", nullptr, 0), 0);
   EXPECT_EQ(Status(), "playing");

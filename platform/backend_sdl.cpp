@@ -1,0 +1,267 @@
+#include "platform/backend_sdl.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/win.h"
+
+namespace {
+
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+
+// Debian's General MIDI sound fonts, best first.
+const char* const kSoundFonts[] = {
+    "/usr/share/sounds/sf2/TimGM6mb.sf2",
+    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
+    "/usr/share/sounds/sf2/default-GM.sf2",
+};
+
+void UseFirstSoundFont() {
+  for (const char* font : kSoundFonts) {
+    if (FILE* file = std::fopen(font, "rb")) {
+      std::fclose(file);
+      Mix_SetSoundFonts(font);
+      return;
+    }
+  }
+}
+
+SDL_Scancode ScancodeOf(int vk) {
+  switch (vk) {
+    case VK_UP:
+      return SDL_SCANCODE_UP;
+    case VK_DOWN:
+      return SDL_SCANCODE_DOWN;
+    case VK_LEFT:
+      return SDL_SCANCODE_LEFT;
+    case VK_RIGHT:
+      return SDL_SCANCODE_RIGHT;
+    case VK_SPACE:
+      return SDL_SCANCODE_SPACE;
+    case VK_TAB:
+      return SDL_SCANCODE_TAB;
+    case VK_ESCAPE:
+      return SDL_SCANCODE_ESCAPE;
+    default:
+      return SDL_SCANCODE_UNKNOWN;
+  }
+}
+
+}  // namespace
+
+SdlBackend::SdlBackend() {
+  SDL_InitSubSystem(SDL_INIT_TIMER | SDL_INIT_EVENTS);
+  debugToStderr_ = std::getenv("KOBAKO_DEBUG") != nullptr;
+}
+
+SdlBackend::~SdlBackend() {
+  CloseAudio();
+  CloseWindow();
+  SDL_Quit();
+}
+
+bool SdlBackend::OpenWindow(const char* title) {
+  if (window_) return true;
+  // SDL picks the driver itself and honours SDL_VIDEODRIVER.
+  if (!videoReady_) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    videoReady_ = true;
+  }
+  window_.reset(SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kWidth,
+                                 kHeight, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE));
+  if (!window_) return false;
+  renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
+  if (!renderer_) {
+    window_.reset();
+    return false;
+  }
+  picture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565,
+                                   SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight));
+  if (!picture_) {
+    CloseWindow();
+    return false;
+  }
+  SDL_SetTextureScaleMode(picture_.get(), SDL_ScaleModeNearest);
+  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+  SDL_RenderClear(renderer_.get());
+  SDL_RenderPresent(renderer_.get());
+  return true;
+}
+
+void SdlBackend::CloseWindow() {
+  scaled_.reset();
+  picture_.reset();
+  renderer_.reset();
+  window_.reset();
+  hasPicture_ = false;
+  scaledFactor_ = 0;
+}
+
+void SdlBackend::ShowCursor(bool show) {
+  SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool) {
+  if (!picture_ || width != kWidth || height != kHeight) return;
+  SDL_UpdateTexture(picture_.get(), nullptr, pixels, width * 2);
+  hasPicture_ = true;
+  Render();
+}
+
+bool SdlBackend::PrepareScaleTarget(int outWidth, int outHeight) {
+  if (!SDL_RenderTargetSupported(renderer_.get())) return false;
+  // The smallest whole factor that covers the window; the last step then only shrinks a little.
+  int factor = std::max((outWidth + kWidth - 1) / kWidth, (outHeight + kHeight - 1) / kHeight);
+  factor = std::clamp(factor, 1, 8);
+  if (scaled_ && factor == scaledFactor_) return true;
+  scaled_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_TARGET,
+                                  kWidth * factor, kHeight * factor));
+  if (!scaled_) return false;
+  SDL_SetTextureScaleMode(scaled_.get(), SDL_ScaleModeLinear);
+  scaledFactor_ = factor;
+  return true;
+}
+
+void SdlBackend::Render() {
+  if (!renderer_ || !hasPicture_) return;
+  SDL_Renderer* renderer = renderer_.get();
+  int outWidth = 0;
+  int outHeight = 0;
+  SDL_GetRendererOutputSize(renderer, &outWidth, &outHeight);
+  if (outWidth <= 0 || outHeight <= 0) return;
+  // The largest 4:3 rectangle that fits, centred, black bars around it.
+  SDL_Rect dst;
+  if (outWidth * kHeight > outHeight * kWidth) {
+    dst.h = outHeight;
+    dst.w = outHeight * kWidth / kHeight;
+  } else {
+    dst.w = outWidth;
+    dst.h = outWidth * kHeight / kWidth;
+  }
+  dst.x = (outWidth - dst.w) / 2;
+  dst.y = (outHeight - dst.h) / 2;
+
+  SDL_Texture* source = picture_.get();
+  if (PrepareScaleTarget(dst.w, dst.h) && SDL_SetRenderTarget(renderer, scaled_.get()) == 0) {
+    SDL_RenderCopy(renderer, picture_.get(), nullptr, nullptr);
+    SDL_SetRenderTarget(renderer, nullptr);
+    source = scaled_.get();
+  }
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);
+  SDL_RenderCopy(renderer, source, nullptr, &dst);
+  SDL_RenderPresent(renderer);
+}
+
+void SdlBackend::ToggleFullscreen() {
+  if (!window_) return;
+  bool fullscreen = (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  if (!fullscreen) {
+    SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return;
+  }
+  SDL_SetWindowFullscreen(window_.get(), 0);
+  // A window at the largest whole multiple that leaves room for the desktop around it.
+  SDL_DisplayMode desktop;
+  int factor = 1;
+  if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window_.get()), &desktop) == 0) {
+    factor = std::max(1, std::min(desktop.w * 9 / 10 / kWidth, desktop.h * 9 / 10 / kHeight));
+  }
+  SDL_SetWindowSize(window_.get(), kWidth * factor, kHeight * factor);
+  SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void SdlBackend::HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_KEYDOWN:
+      if (event.key.repeat) break;
+      if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT)) {
+        ToggleFullscreen();
+      } else if (event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
+        PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+      }
+      break;
+    case SDL_QUIT:
+      if (!closePosted_) PostMessageA(WM_CLOSE, 0);
+      closePosted_ = true;
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+        if (!closePosted_) PostMessageA(WM_CLOSE, 0);
+        closePosted_ = true;
+      } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                 event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        Render();
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::PumpMessages(uint32_t waitMs) {
+  SDL_Event event;
+  bool any = false;
+  while (SDL_PollEvent(&event)) {
+    HandleEvent(event);
+    any = true;
+  }
+  if (any || waitMs == 0) return;
+  if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
+    HandleEvent(event);
+    while (SDL_PollEvent(&event)) HandleEvent(event);
+  }
+}
+
+bool SdlBackend::KeyDown(int vk) {
+  const Uint8* keys = SDL_GetKeyboardState(nullptr);
+  if (vk == VK_SHIFT) return keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT];
+  if (vk == VK_CONTROL) return keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL];
+  SDL_Scancode code = ScancodeOf(vk);
+  return code != SDL_SCANCODE_UNKNOWN && keys[code] != 0;
+}
+
+bool SdlBackend::OpenAudio() {
+  if (audioReady_) return true;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  UseFirstSoundFont();
+  Mix_Init(MIX_INIT_MID);
+  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+  }
+  audioReady_ = true;
+  return true;
+}
+
+void SdlBackend::CloseAudio() {
+  if (!audioReady_) return;
+  Mix_HaltMusic();
+  music_.reset();
+  Mix_CloseAudio();
+  Mix_Quit();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  audioReady_ = false;
+}
+
+bool SdlBackend::OpenMusic(const std::string& path) {
+  // Without a device or a tune the game simply runs silent.
+  if (!audioReady_ || path.empty()) return false;
+  music_.reset(Mix_LoadMUS(path.c_str()));
+  return music_ != nullptr;
+}
+
+void SdlBackend::PlayMusicFromStart() {
+  if (music_) Mix_PlayMusic(music_.get(), 1);
+}
+
+bool SdlBackend::MusicPlaying() {
+  return audioReady_ && Mix_PlayingMusic() != 0;
+}
+
+void SdlBackend::DebugLine(const char* text) {
+  if (debugToStderr_) std::fputs(text, stderr);
+}

@@ -1,0 +1,62 @@
+// The desktop backend: an SDL2 window showing the 640 x 480 picture sharp at any size, the
+// keyboard, and the tune played through SDL2_mixer's MIDI synthesiser.
+#pragma once
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/backend.h"
+
+struct SdlDeleter {
+  void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+  void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+  void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+  void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+};
+template <typename T>
+using SdlPtr = std::unique_ptr<T, SdlDeleter>;
+
+class SdlBackend : public Backend {
+ public:
+  SdlBackend();
+  ~SdlBackend() override;
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+
+  bool OpenWindow(const char* title) override;
+  void CloseWindow() override;
+  void ShowCursor(bool show) override;
+  void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) override;
+  uint32_t Clock() override { return SDL_GetTicks(); }
+  void Sleep(uint32_t ms) override { SDL_Delay(ms); }
+  bool KeyDown(int vk) override;
+  void PumpMessages(uint32_t waitMs) override;
+  bool OpenAudio() override;
+  void CloseAudio() override;
+  bool OpenMusic(const std::string& path) override;
+  void PlayMusicFromStart() override;
+  bool MusicPlaying() override;
+  void DebugLine(const char* text) override;
+
+ private:
+  void HandleEvent(const SDL_Event& event);
+  void ToggleFullscreen();
+  // Draws the last picture again at the window's current size.
+  void Render();
+  bool PrepareScaleTarget(int outWidth, int outHeight);
+
+  bool videoReady_ = false;
+  bool audioReady_ = false;
+  bool closePosted_ = false;
+  bool debugToStderr_ = false;
+  bool hasPicture_ = false;
+  SdlPtr<SDL_Window> window_;
+  SdlPtr<SDL_Renderer> renderer_;
+  SdlPtr<SDL_Texture> picture_;  // the 640 x 480 RGB565 frame
+  SdlPtr<SDL_Texture> scaled_;   // the frame blown up by a whole factor, pixels kept square
+  int scaledFactor_ = 0;
+  SdlPtr<Mix_Music> music_;
+};

@@ -1,0 +1,11 @@
+// What the program needs from the desktop before the game starts: its backend and its folder.
+#pragma once
+#include <memory>
+
+#include "platform/backend.h"
+
+// The SDL backend (window, keyboard, audio).
+std::unique_ptr<Backend> CreateDesktopBackend();
+// Makes the game's data folder the working directory: the folder "game" beside the executable
+// when it exists, otherwise the current folder stays. False when the change failed.
+bool EnterDataDirectory(const char* argv0);
