@@ -1,8 +1,8 @@
 // The world of the running stage: hero, items, villagers, the tile grid and its projection.
 #pragma once
 
-constexpr int TMAX = 9;     // tiles per side of the map
-constexpr int StMAX = 11;   // stages 0 to 10
+constexpr int TMAX = 9;    // tiles per side of the map
+constexpr int StMAX = 11;  // stages 0 to 10
 constexpr int ITEM_CAPACITY = 50;
 constexpr int VILL_CAPACITY = 11;
 
@@ -60,6 +60,11 @@ extern const int AnimeTable[4];
 
 extern int StageNo;
 extern int Area;
+
+// True for a tile on the map.
+inline bool InMap(int x, int y) {
+  return x >= 0 && x < TMAX && y >= 0 && y < TMAX;
+}
 
 // Rest position of a tile: (37x - 31y, 12x + 15y), read through the two tables.
 DPoint TilePosition(int x, int y);

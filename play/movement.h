@@ -1,0 +1,48 @@
+// Moving things on the tile map: hero steps, pushed items, and the effects of the tile arrived on.
+#pragma once
+#include "world/world.h"
+
+// The hero's step slide; StepTick and StepCount go back to 0 on every arrival.
+extern TilePoint StepDelta;
+extern int StepTick;
+extern int StepCount;
+// One slide set shared by all items: only the hero pushes, one item at a time.
+extern TilePoint SlideDelta;
+extern int SlideTick;
+extern int SlideCount;
+// Shared by the four arrow keys: a held arrow acts on every third frame.
+extern int KeyRepeat;
+
+// Directions: 0 up (y - 1), 1 down (y + 1), 2 left (x - 1), 3 right (x + 1).
+// Sets next to the neighbouring tile in that direction; false when it lies off the map.
+bool StepTarget(TilePoint from, int dir, TilePoint* next);
+
+// One arrow key for this frame; down is whether it is held.
+void HandleArrowKey(bool down, int dir);
+void TryStep(int dir);
+// Runs once per frame while Chara.Move is not 0.
+void AdvanceHeroStep();
+// 1 when item i starts to slide one tile in dir, 0 when it cannot move.
+int TryPush(int dir, int i);
+// Runs once per frame for an item whose Move is not 0.
+void AdvanceSlide(int i);
+
+// The effect of item i on the hero standing on it: snare, pit, switch, or nothing lasting.
+void RunTileEffect(int i);
+// Lets pressed switch s spring back (closing its gate) once nothing stands on it.
+void ReleaseSwitches(int s);
+
+// Item helpers: the kind is Item % 100; any hundreds make the item block the way.
+inline int ItemKind(const ItemRec& item) {
+  return item.Item % 100;
+}
+inline bool ItemBlocks(const ItemRec& item) {
+  return item.Item / 100 != 0;
+}
+inline bool SameTile(TilePoint a, TilePoint b) {
+  return a.x == b.x && a.y == b.y;
+}
+// A pit's or switch's Act names an item of the table; -1 or anything else names none.
+inline bool LinkValid(int act) {
+  return act >= 0 && act < BMAX;
+}

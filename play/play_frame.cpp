@@ -1,0 +1,42 @@
+#include "play/play_frame.h"
+
+#include "play/actors.h"
+#include "play/animation.h"
+#include "play/movement.h"
+#include "world/world.h"
+
+PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shiftHeld) {
+  PlayFrameResult result{false};
+  StepAnimation();
+  // The clear sequence reads no keys.
+  if (StageClear != 0) return result;
+
+  if (Chara.Move != 0) AdvanceHeroStep();
+  for (int i = 0; i < BMAX; i++) {
+    if (Items[i].Move != 0) AdvanceSlide(i);
+  }
+  if (Chara.Trap % 10 != 0) {
+    // The hero's tile is read again for each item: a pit moves him in the middle of this pass.
+    for (int i = 0; i < BMAX; i++) {
+      if (SameTile(Items[i].TilePt, Chara.TilePt)) RunTileEffect(i);
+    }
+  }
+
+  HandleArrowKey(keys.up, 0);
+  HandleArrowKey(keys.down, 1);
+  HandleArrowKey(keys.left, 2);
+  HandleArrowKey(keys.right, 3);
+
+  if (keys.space && spaceHeld == 0) {
+    spaceHeld = 1;
+    UseFacing();
+  }
+  if (!keys.space) spaceHeld = 0;
+
+  if (keys.shift && shiftHeld == 0) {
+    shiftHeld = 1;
+    result.pauseRequested = true;
+  }
+  if (!keys.shift) shiftHeld = 0;
+  return result;
+}

@@ -1,0 +1,95 @@
+// Reading a data file whole and cutting it into comma-separated tokens.
+#include "world/datafile.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <string>
+
+#include "platform/gdi.h"
+#include "world/world.h"
+
+std::vector<char> DataBuf;
+int DataSize = 0;
+int DataPos = 0;
+char MesText[MES_COUNT][MES_SIZE];
+char Token[TOKEN_SIZE];
+
+namespace {
+
+// Numbers this large mean nothing to a stage; stopping here keeps the gate arithmetic (+-100 per
+// switch) far away from overflow.
+constexpr int NUMBER_LIMIT = 1000000000;
+
+bool ReadWholeFile(const std::string& path, std::vector<char>& out) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return false;
+  std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad() || bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max())) {
+    return false;
+  }
+  out.swap(bytes);
+  return true;
+}
+
+// The exact name first; a data directory copied from elsewhere may differ in letter case.
+bool OpenData(const char* name, std::vector<char>& out) {
+  if (ReadWholeFile(name, out)) return true;
+  const std::string found = FindFileNoCase(name);
+  return !found.empty() && ReadWholeFile(found, out);
+}
+
+void TurnLineBreaksIntoCommas() {
+  for (char& byte : DataBuf) {
+    if (byte == 13 || byte == 10) byte = 44;
+  }
+}
+
+}  // namespace
+
+void ReadDataFile(const char* name) {
+  std::vector<char> bytes;
+  if (!OpenData(name, bytes)) {
+    StageNo = 1;
+    char fallback[32];
+    std::snprintf(fallback, sizeof fallback, "data/data%02d.txt", StageNo);
+    if (!OpenData(fallback, bytes)) bytes.clear();
+  }
+  DataBuf.swap(bytes);
+  DataSize = static_cast<int>(DataBuf.size());
+  TurnLineBreaksIntoCommas();
+}
+
+void LoadDataBuffer(const char* bytes, int size) {
+  if (size < 0) size = 0;
+  DataBuf.assign(bytes, bytes + size);
+  DataSize = size;
+  TurnLineBreaksIntoCommas();
+}
+
+int ReadNumber(const char* text) {
+  const char* p = text;
+  while (*p == ' ' || (*p >= '\t' && *p <= '\r')) p++;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = (*p++ == '-');
+  int value = 0;
+  for (; *p >= '0' && *p <= '9'; p++) {
+    const int digit = *p - '0';
+    value = value > (NUMBER_LIMIT - digit) / 10 ? NUMBER_LIMIT : value * 10 + digit;
+  }
+  return negative ? -value : value;
+}
+
+void NextToken(char* dst, int dstSize) {
+  int pos = DataPos;
+  int length = 0;
+  while (pos >= 0 && pos < DataSize && DataBuf[pos] != ',') {
+    if (length < dstSize - 1) dst[length++] = DataBuf[pos];
+    pos++;
+  }
+  if (dstSize > 0) dst[length] = 0;
+  // A token without its comma ends at the end of the data.
+  if (pos >= 0 && pos < DataSize) pos++;
+  DataPos = pos;
+}
