@@ -1,0 +1,247 @@
+// Bitmap files: every picture of the game is read through these, from any BMP variant.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "platform/gdi.h"
+#include "tests/support/bmp_writer.h"
+
+namespace {
+
+// (255, 128, 64) truncates to 31, 32, 8; (7, 3, 7) truncates to black, (8, 4, 8) to 1, 1, 1.
+constexpr uint32_t kOrange = 0xFF8040;
+constexpr uint16_t kOrange565 = 0xFC08;
+constexpr uint32_t kAlmostBlack = 0x070307;
+constexpr uint32_t kDarkGrey = 0x080408;
+constexpr uint16_t kDarkGrey565 = 0x0821;
+constexpr uint32_t kWhite = 0xFFFFFF;
+
+struct BitmapOwner {
+  explicit BitmapOwner(HBITMAP b) : bitmap(b) {}
+  ~BitmapOwner() { DeleteObject(bitmap); }
+  HBITMAP bitmap;
+};
+
+HBITMAP Load(const std::vector<uint8_t>& bytes) {
+  return LoadBitmapFromMemory(bytes.data(), bytes.size());
+}
+
+// A 3 x 2 picture: orange, almost black, dark grey / white, orange, dark grey.
+const std::vector<uint32_t> kColors = {kOrange, kAlmostBlack, kDarkGrey,
+                                       kWhite,  kOrange,      kDarkGrey};
+const std::vector<uint16_t> kExpected = {kOrange565, 0,          kDarkGrey565,
+                                         0xFFFF,     kOrange565, kDarkGrey565};
+const std::vector<uint32_t> kPalette = {kOrange, kAlmostBlack, kDarkGrey, kWhite};
+const std::vector<uint32_t> kIndices = {0, 1, 2, 3, 0, 2};
+
+TEST(BitmapDepths, TrueColourFilesTruncateToRgb565) {
+  for (int bits : {24, 32}) {
+    BitmapOwner b(Load(MakeBmp(3, 2, bits, kColors)));
+    ASSERT_NE(b.bitmap, nullptr) << bits;
+    EXPECT_EQ(b.bitmap->width, 3);
+    EXPECT_EQ(b.bitmap->height, 2);
+    EXPECT_EQ(b.bitmap->pixels, kExpected) << bits << " bits";
+    EXPECT_EQ(b.bitmap->colorTable[0], 0u) << "no palette, no colour table";
+  }
+}
+
+TEST(BitmapDepths, PalettedFilesTruncateAndKeepTheirColourTable) {
+  for (int bits : {4, 8}) {
+    BitmapOwner b(Load(MakeBmp(3, 2, bits, kIndices, kPalette)));
+    ASSERT_NE(b.bitmap, nullptr) << bits;
+    EXPECT_EQ(b.bitmap->pixels, kExpected) << bits << " bits";
+    EXPECT_EQ(b.bitmap->colorTable[0], 0xFF8040u);  // blue, green, red bytes in that order
+    EXPECT_EQ(b.bitmap->colorTable[3], 0xFFFFFFu);
+  }
+}
+
+TEST(BitmapDepths, OneBitFileUsesItsTwoColours) {
+  const std::vector<uint32_t> bits = {1, 0, 0, 1, 1, 1, 1, 1, 1, 0};  // 10 wide: row padding too
+  BitmapOwner b(Load(MakeBmp(10, 1, 1, bits, {kOrange, kDarkGrey})));
+  ASSERT_NE(b.bitmap, nullptr);
+  for (int x = 0; x < 10; ++x) {
+    EXPECT_EQ(b.bitmap->pixels[x], bits[x] ? kDarkGrey565 : kOrange565) << x;
+  }
+}
+
+TEST(BitmapDepths, RunLengthEncodedFileDecodes) {
+  // Bottom row: 3 x index 1, then 1 x index 0; end of line; top row: 4 x index 0; end of bitmap.
+  const std::vector<uint8_t> rle = {3, 1, 1, 0, 0, 0, 4, 0, 0, 1};
+  BitmapOwner b(Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite})));
+  ASSERT_NE(b.bitmap, nullptr);
+  const std::vector<uint16_t> want = {kOrange565, kOrange565, kOrange565, kOrange565,
+                                      0xFFFF,     0xFFFF,     0xFFFF,     kOrange565};
+  EXPECT_EQ(b.bitmap->pixels, want);
+}
+
+TEST(BitmapRows, TopDownAndBottomUpGiveTheSamePicture) {
+  for (int bits : {8, 24}) {
+    const auto& content = bits == 8 ? kIndices : kColors;
+    BitmapOwner up(
+        Load(MakeBmp(3, 2, bits, content, bits == 8 ? kPalette : std::vector<uint32_t>{})));
+    BitmapOwner down(
+        Load(MakeBmp(3, 2, bits, content, bits == 8 ? kPalette : std::vector<uint32_t>{}, true)));
+    ASSERT_NE(up.bitmap, nullptr);
+    ASSERT_NE(down.bitmap, nullptr);
+    EXPECT_EQ(down.bitmap->height, 2);
+    EXPECT_EQ(up.bitmap->pixels, kExpected);
+    EXPECT_EQ(down.bitmap->pixels, kExpected);
+  }
+}
+
+void PutLe32(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
+  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+TEST(BitmapDamage, BadHeadersAndSizesAreRejected) {
+  const std::vector<uint8_t> good = MakeBmp(3, 2, 24, kColors);
+  ASSERT_NE(BitmapOwner(Load(good)).bitmap, nullptr);
+  struct Damage {
+    size_t at;
+    uint32_t value;
+  };
+  const Damage damages[] = {
+      {0, 0x4D41},       // signature "AM"
+      {14, 7},           // info header size
+      {18, 0},           // width 0
+      {18, 0xFFFFFFFD},  // width -3
+      {22, 0},           // height 0
+      {18, 100000},      // width far too large
+      {22, 0x80000000},  // height INT_MIN
+      {10, 0x7FFFFFFF},  // pixel data beyond the file
+      {28, 7},           // 7 bits per pixel
+      {30, 9},           // unknown compression
+      {30, 1},           // RLE8 on a 24-bit file
+  };
+  for (const Damage& d : damages) {
+    std::vector<uint8_t> bad = good;
+    PutLe32(bad, d.at, d.value);
+    EXPECT_EQ(BitmapOwner(Load(bad)).bitmap, nullptr) << "offset " << d.at;
+  }
+  // Sides within bounds whose product is too many pixels.
+  std::vector<uint8_t> huge = good;
+  PutLe32(huge, 18, 16384);
+  PutLe32(huge, 22, 16384);
+  EXPECT_EQ(BitmapOwner(Load(huge)).bitmap, nullptr);
+  EXPECT_EQ(LoadBitmapFromMemory(nullptr, 100), nullptr);
+}
+
+TEST(BitmapDamage, EveryTruncationIsRejectedOrReadSafely) {
+  const std::vector<std::vector<uint8_t>> files = {
+      MakeBmp(5, 3, 8, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2}, kPalette),
+      MakeBmp(5, 3, 24, std::vector<uint32_t>(15, kOrange)),
+      MakeRle8Bmp(4, 2, {3, 1, 1, 0, 0, 0, 4, 0, 0, 1}, {kOrange, kWhite}),
+  };
+  for (const auto& file : files) {
+    for (size_t len = 0; len < file.size(); ++len) {
+      std::vector<uint8_t> cut(file.begin(), file.begin() + len);
+      BitmapOwner b(Load(cut));
+      if (b.bitmap) {
+        ASSERT_EQ(b.bitmap->pixels.size(), size_t(b.bitmap->width) * b.bitmap->height);
+      }
+    }
+    // Uncompressed files missing pixel rows are refused outright.
+    if (file[30] == 0) {
+      EXPECT_EQ(BitmapOwner(Load({file.begin(), file.end() - 1})).bitmap, nullptr);
+    }
+  }
+}
+
+TEST(BitmapDamage, RunsPastTheEdgeDoNotWriteOutside) {
+  // A run of 200 pixels in a 4-wide picture, then deltas far beyond the bottom.
+  const std::vector<uint8_t> rle = {200, 1, 0, 2, 100, 100, 255, 1, 0, 1};
+  BitmapOwner b(Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite})));
+  if (b.bitmap) {
+    EXPECT_EQ(b.bitmap->pixels.size(), 8u);
+  }
+}
+
+class BitmapFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char templ[] = "/tmp/kobako_bitmap_XXXXXX";
+    ASSERT_NE(mkdtemp(templ), nullptr);
+    dir_ = templ;
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    oldCwd_ = cwd;
+    ASSERT_EQ(chdir(dir_.c_str()), 0);
+  }
+  void TearDown() override {
+    ASSERT_EQ(chdir(oldCwd_.c_str()), 0);
+    std::string cmd = "rm -rf '" + dir_ + "'";
+    ASSERT_EQ(system(cmd.c_str()), 0);
+  }
+  std::string dir_, oldCwd_;
+};
+
+TEST_F(BitmapFiles, NamesAreFoundWhateverTheirCaseAndSeparator) {
+  ASSERT_EQ(mkdir("IMG", 0755), 0);
+  ASSERT_EQ(mkdir("img2", 0755), 0);
+  ASSERT_TRUE(WriteFile("IMG/KelBall.BMP", MakeBmp(3, 2, 24, kColors)));
+  ASSERT_TRUE(WriteFile("img2/select.BMP", MakeBmp(3, 2, 24, kColors)));
+  EXPECT_EQ(FindFileNoCase("IMG\\kelball.bmp"), "IMG/KelBall.BMP");
+  EXPECT_EQ(FindFileNoCase("img/kelball.bmp"), "IMG/KelBall.BMP");
+  EXPECT_EQ(FindFileNoCase("Img2\\SELECT.bmp"), "img2/select.BMP");
+  EXPECT_EQ(FindFileNoCase((dir_ + "/img/KELBALL.bmp").c_str()), dir_ + "/IMG/KelBall.BMP");
+  EXPECT_EQ(FindFileNoCase("img/missing.bmp"), "");
+  EXPECT_EQ(FindFileNoCase("nodir/kelball.bmp"), "");
+  EXPECT_EQ(FindFileNoCase(""), "");
+  BitmapOwner b(LoadImageA("img\\KELBALL.bmp"));
+  ASSERT_NE(b.bitmap, nullptr);
+  EXPECT_EQ(b.bitmap->pixels, kExpected);
+  EXPECT_EQ(LoadImageA("img\\none.bmp"), nullptr);
+}
+
+TEST_F(BitmapFiles, ExactSpellingIsPreferred) {
+  ASSERT_TRUE(WriteFile("a.bmp", {1}));
+  ASSERT_TRUE(WriteFile("A.bmp", {2}));
+  EXPECT_EQ(FindFileNoCase("A.bmp"), "A.bmp");
+  EXPECT_EQ(FindFileNoCase("a.bmp"), "a.bmp");
+  EXPECT_NE(FindFileNoCase("a.BMP"), "");
+}
+
+TEST_F(BitmapFiles, EmptyOrGarbageFileIsNotABitmap) {
+  ASSERT_TRUE(WriteFile("empty.bmp", {}));
+  ASSERT_TRUE(WriteFile("text.bmp", {'h', 'e', 'l', 'l', 'o'}));
+  EXPECT_EQ(LoadImageA("empty.bmp"), nullptr);
+  EXPECT_EQ(LoadImageA("text.bmp"), nullptr);
+}
+
+TEST(BitmapCopy, LargerBitmapIsClippedToTheSurface) {
+  std::vector<uint32_t> colors(20 * 12, kWhite);
+  colors[0] = kOrange;
+  colors[20 * 12 - 1] = kOrange;
+  BitmapOwner b(Load(MakeBmp(20, 12, 24, colors)));
+  ASSERT_NE(b.bitmap, nullptr);
+  DirectDrawSurface s(8, 6, false);
+  HDC dc = nullptr;
+  s.GetDC(&dc);
+  EXPECT_TRUE(BitBlt(dc, 0, 0, 20, 12, b.bitmap, 0, 0));
+  s.ReleaseDC(dc);
+  EXPECT_EQ(s.Pixels()[0], kOrange565);
+  for (int i = 1; i < 48; ++i) ASSERT_EQ(s.Pixels()[i], 0xFFFF) << i;
+}
+
+TEST(BitmapCopy, OffsetCopyLandsInPlaceAndLeavesTheRest) {
+  BitmapOwner b(Load(MakeBmp(3, 2, 24, kColors)));
+  ASSERT_NE(b.bitmap, nullptr);
+  DirectDrawSurface s(4, 4, false);
+  s.Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, 0x1234);
+  HDC dc = nullptr;
+  s.GetDC(&dc);
+  BitBlt(dc, 2, 3, 3, 2, b.bitmap, 0, 0);
+  BitBlt(dc, -2, -1, 3, 2, b.bitmap, 0, 0);
+  s.ReleaseDC(dc);
+  EXPECT_EQ(s.Pixels()[3 * 4 + 2], kOrange565);
+  EXPECT_EQ(s.Pixels()[3 * 4 + 3], 0);
+  EXPECT_EQ(s.Pixels()[0], kDarkGrey565);
+  EXPECT_EQ(s.Pixels()[1], 0x1234);
+  EXPECT_EQ(s.Pixels()[4], 0x1234);
+  EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, b.bitmap, 0, 0));
+}
+
+}  // namespace
