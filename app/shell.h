@@ -32,3 +32,9 @@ bool KeyDown(int vk);
 LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height);
 // Releases a scene surface still held and nulls it.
 void ReleaseSurface(LPDIRECTDRAWSURFACE& surface);
+
+// Ends the game: releases the display, the font and the shared objects, then posts the quit
+// message. A second request before the loop has stopped does nothing.
+void ReleaseAll();
+// Set once ReleaseAll has run.
+extern bool ReleaseDone;

@@ -1,0 +1,51 @@
+#include "app/shell.h"
+
+#include "app/shared_objects.h"
+
+SceneFunction CurrentScene = nullptr;
+
+LPDIRECTDRAW lpDD = nullptr;
+LPDIRECTDRAWSURFACE lpPrimary = nullptr;
+LPDIRECTDRAWSURFACE lpBackbuffer = nullptr;
+HFONT hFont = nullptr;
+
+LPDIRECTDRAWSURFACE lpBack = nullptr, lpChar = nullptr, lpItem = nullptr, lpVill = nullptr,
+                    lpFram = nullptr, lpClea = nullptr, lpMenu = nullptr;
+
+int SpaceHeld = 0;
+int ShiftHeld = 0;
+uint8_t ArrowHeld = 0;
+
+MyDDraw* theDDraw = nullptr;
+SurfaceId FrameId = 0, BackId = 0;
+MyDSound* theDSound = nullptr;
+
+bool FrameGate(uint32_t& last, uint32_t period) {
+  uint32_t now = timeGetTime();
+  // Unsigned difference: the clock wrapping round after 49.7 days does not stall the game.
+  if (static_cast<uint32_t>(now - last) < period) return false;
+  last = now;
+  return true;
+}
+
+void Present() {
+  if (lpPrimary == nullptr || lpBackbuffer == nullptr) return;
+  RECT whole = {0, 0, 640, 480};
+  lpPrimary->BltFast(0, 0, lpBackbuffer, &whole, DDBLTFAST_WAIT);
+}
+
+bool KeyDown(int vk) {
+  return (GetAsyncKeyState(vk) & 0x8000) != 0;
+}
+
+LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height) {
+  LPDIRECTDRAWSURFACE surface = nullptr;
+  if (lpDD != nullptr) lpDD->CreateSurface(width, height, &surface);
+  return surface;
+}
+
+void ReleaseSurface(LPDIRECTDRAWSURFACE& surface) {
+  if (surface == nullptr) return;
+  surface->Release();
+  surface = nullptr;
+}
