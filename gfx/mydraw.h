@@ -16,6 +16,9 @@ struct SurfaceSlot {
   int32_t colorKey;  // negative: none
   uint32_t flags;    // bit 0 created, bit 1 loaded
   uint8_t memoryKind;
+  // Extent of the pixel copy: its row length (pitch / 2) and rows, fixed at the first load.
+  int32_t copyWidth;
+  int32_t copyHeight;
 };
 
 // Mode: low four bits kind, high four bits variant.

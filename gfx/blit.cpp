@@ -1,0 +1,92 @@
+// Blit requests: the dispatch on the kind, the plain copy (kind 0) and the blend (kind 1).
+#include <algorithm>
+
+#include "gfx/blit_area.h"
+#include "gfx/mydraw.h"
+#include "gfx/pixel_mix.h"
+
+uint8_t MyDDraw::Blit(BlitRequest& request) {
+  // A request naming no slot draws nothing rather than reading past the table.
+  if (!IsSlotId(request.Dst) || !IsSlotId(request.Src)) return 1;
+  switch (request.Mode & 0x0F) {
+    case BLIT_COPY:
+      return BlitCopy(request);
+    case BLIT_BLEND:
+      return BlitBlend(request);
+    case BLIT_ZOOM:
+      return BlitZoom(request);
+    case BLIT_ZOOM_BLEND:
+      return BlitZoomBlend(request);
+    case BLIT_ROTATE:
+      return BlitRotate(request);
+    case BLIT_DARKEN:
+      BlitDarken(request);
+      return 1;
+    case BLIT_TINT:
+      BlitTint(request);
+      return 1;
+    default:
+      return 1;
+  }
+}
+
+uint8_t MyDDraw::BlitCopy(BlitRequest& r) {
+  const SurfaceSlot& dst = slots_[r.Dst];
+  if (ClipToSlot(r.x, r.y, r.SrcRect, dst.width, dst.height)) return 1;
+  LPDIRECTDRAWSURFACE target = backbuffer_ ? *backbuffer_ : nullptr;
+  LPDIRECTDRAWSURFACE source = slots_[r.Src].surface;
+  if (target == nullptr || source == nullptr) return 0;
+
+  // The copy reads the slot's surface itself, and lands only inside the back buffer.
+  PixelView into, from;
+  into.cols = target->Width();
+  into.rows = target->Height();
+  from.cols = source->Width();
+  from.rows = source->Height();
+  Run run{r.x,
+          r.y,
+          r.SrcRect.left,
+          r.SrcRect.top,
+          r.SrcRect.right - int64_t{r.SrcRect.left},
+          r.SrcRect.bottom - int64_t{r.SrcRect.top}};
+  if (!KeepInside(run, into, from)) return 0;
+  const RECT rect{static_cast<int32_t>(run.L), static_cast<int32_t>(run.T),
+                  static_cast<int32_t>(run.L + run.w), static_cast<int32_t>(run.T + run.h)};
+  const DWORD key = (r.Mode & 0xF0) == 0x00 ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY;
+  target->BltFast(static_cast<int>(run.x), static_cast<int>(run.y), source, &rect,
+                  DDBLTFAST_WAIT | key);
+  return 0;
+}
+
+uint8_t MyDDraw::BlitBlend(BlitRequest& r) {
+  const SurfaceSlot& dst = slots_[r.Dst];
+  if (ClipToSlot(r.x, r.y, r.SrcRect, dst.width, dst.height)) return 1;
+  LPDIRECTDRAWSURFACE target = backbuffer_ ? *backbuffer_ : nullptr;
+  if (target == nullptr) return 0;
+
+  void* bits = nullptr;
+  int32_t pitch = 0;
+  target->Lock(&bits, &pitch);
+  const PixelView into = SurfaceView(static_cast<uint16_t*>(bits), pitch, *target);
+  const PixelView from = CopyView(slots_[r.Src]);
+  Run run{r.x,
+          r.y,
+          r.SrcRect.left,
+          r.SrcRect.top,
+          r.SrcRect.right - int64_t{r.SrcRect.left},
+          r.SrcRect.bottom - int64_t{r.SrcRect.top}};
+  const uint8_t variant = r.Mode & 0xF0;
+  const bool mixes = variant == BLEND_ALPHA || variant == BLEND_ADD || variant == BLEND_SUB;
+  if (mixes && KeepInside(run, into, from)) {
+    const MixKind kind = variant == BLEND_ALPHA ? MixKind::Alpha
+                         : variant == BLEND_ADD ? MixKind::Add
+                                                : MixKind::Sub;
+    for (int64_t j = 0; j < run.h; ++j) {
+      uint16_t* d = into.pixels + (run.y + j) * into.row + run.x;
+      const uint16_t* s = from.pixels + (run.T + j) * from.row + run.L;
+      MixRow(kind, d, s, run.w, r.Level);
+    }
+  }
+  target->Unlock();
+  return 0;
+}

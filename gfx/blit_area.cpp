@@ -1,0 +1,91 @@
+// Clipping and the bounds of locked surfaces and pixel copies.
+#include "gfx/blit_area.h"
+
+#include <algorithm>
+
+PixelView SurfaceView(uint16_t* locked, int32_t pitch, const DirectDrawSurface& surface) {
+  PixelView view;
+  if (locked == nullptr || pitch < 2) return view;
+  view.pixels = locked;
+  view.row = pitch / 2;
+  view.cols = std::min<int64_t>(surface.Width(), view.row);
+  view.rows = surface.Height();
+  return view;
+}
+
+PixelView SlotView(uint16_t* locked, int32_t pitch, const SurfaceSlot& slot) {
+  PixelView view;
+  if (locked == nullptr || pitch < 2 || slot.width <= 0 || slot.surface == nullptr) return view;
+  const int64_t pixelCount = int64_t{pitch / 2} * slot.surface->Height();
+  view.pixels = locked;
+  view.row = slot.width;
+  view.cols = std::min<int64_t>(slot.width, pitch / 2);
+  view.rows = std::min<int64_t>(slot.height, pixelCount / slot.width);
+  return view;
+}
+
+PixelView CopyView(const SurfaceSlot& slot) {
+  PixelView view;
+  if (slot.pixels == nullptr || slot.width <= 0) return view;
+  const int64_t pixelCount = int64_t{slot.copyWidth} * slot.copyHeight;
+  view.pixels = slot.pixels;
+  view.row = slot.width;
+  view.cols = std::min(slot.width, slot.copyWidth);
+  view.rows = pixelCount / slot.width;
+  return view;
+}
+
+bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H) {
+  // Wide arithmetic: a wild request must not overflow on its way to being clipped away.
+  int64_t px = x, py = y;
+  int64_t L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
+  if (px < 0) {
+    if (px <= -(R - L)) return true;
+    L -= px;
+    px = 0;
+  }
+  if (px + (R - L) > W) {
+    if (px > W) return true;
+    R -= px + (R - L) - W;
+  }
+  if (py < 0) {
+    if (py <= -(B - T)) return true;
+    T -= py;
+    py = 0;
+  }
+  if (py + (B - T) > H) {
+    if (py > H) return true;
+    B -= py + (B - T) - H;
+  }
+  x = static_cast<int32_t>(px);
+  y = static_cast<int32_t>(py);
+  rect = RECT{static_cast<int32_t>(L), static_cast<int32_t>(T), static_cast<int32_t>(R),
+              static_cast<int32_t>(B)};
+  return false;
+}
+
+bool KeepInside(Run& run, const PixelView& dst, const PixelView& src) {
+  if (run.L < 0) {
+    run.x -= run.L;
+    run.w += run.L;
+    run.L = 0;
+  }
+  if (run.T < 0) {
+    run.y -= run.T;
+    run.h += run.T;
+    run.T = 0;
+  }
+  if (run.x < 0) {
+    run.L -= run.x;
+    run.w += run.x;
+    run.x = 0;
+  }
+  if (run.y < 0) {
+    run.T -= run.y;
+    run.h += run.y;
+    run.y = 0;
+  }
+  run.w = std::min({run.w, src.cols - run.L, dst.cols - run.x});
+  run.h = std::min({run.h, src.rows - run.T, dst.rows - run.y});
+  return run.w > 0 && run.h > 0;
+}

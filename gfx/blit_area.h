@@ -1,0 +1,37 @@
+// Shared pieces of the blit kinds: the clipping of a request against a slot, and views of locked
+// destinations and pixel copies that know how far they may be read or written.
+#pragma once
+#include <cstdint>
+
+#include "gfx/mydraw.h"
+
+inline bool IsSlotId(int32_t id) {
+  return id >= 0 && id < SLOT_COUNT;
+}
+
+// Pixel (X, Y) is pixels[Y * row + X]; only X < cols and Y < rows lie inside the memory.
+struct PixelView {
+  uint16_t* pixels = nullptr;
+  int64_t row = 0;
+  int64_t cols = 0;
+  int64_t rows = 0;
+};
+
+// A locked surface addressed with its own pitch (the back buffer).
+PixelView SurfaceView(uint16_t* locked, int32_t pitch, const DirectDrawSurface& surface);
+// A locked slot addressed with the slot's width as row length, as the effect kinds do.
+PixelView SlotView(uint16_t* locked, int32_t pitch, const SurfaceSlot& slot);
+// A slot's pixel copy addressed with the slot's width; empty before the first load.
+PixelView CopyView(const SurfaceSlot& slot);
+
+// The four clipping steps against a W x H slot, changing x, y and the rectangle in place.
+// True when the request is clipped away entirely.
+bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H);
+
+// A run of w x h pixels from source (L, T) to destination (x, y).
+struct Run {
+  int64_t x, y, L, T, w, h;
+};
+// Shrinks the run so that it reads only inside src and writes only inside dst.
+// False when nothing is left.
+bool KeepInside(Run& run, const PixelView& dst, const PixelView& src);
