@@ -1,0 +1,111 @@
+#include "play/clear_sequence.h"
+
+#include "app/shell.h"
+#include "play/render.h"
+#include "play/stage_state.h"
+#include "play/windows.h"
+#include "world/stage_map.h"
+#include "world/world.h"
+
+int ClearCnt = 0;
+int ClearDrop[CLEAR_PIECES] = {0, -20, -40, -60, -80};
+int ClearSpread = 0;
+
+namespace {
+
+constexpr DWORD KEYED = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
+constexpr int PIECE_W = 60;
+constexpr int PICTURE_W = 300;
+constexpr int PICTURE_H = 80;
+constexpr int PICTURE_X = 160;
+constexpr int REST_Y = 200;
+
+// A walking figure stops on the first frame of its cycle the moment it gets there.
+void StopWhereStanding() {
+  if (Chara.Anime == 0) Chara.AnimeCnt = 0;
+  for (int i = 0; i < VMAX; i++) {
+    if (Vills[i].State == 1 && Vills[i].Anime == 0) Vills[i].AnimeCnt = 0;
+  }
+}
+
+void HoldStill() {
+  Chara.AnimeCnt = 0;
+  Chara.Anime = 0;
+  for (int i = 0; i < VMAX; i++) {
+    if (Vills[i].State != 1) continue;
+    Vills[i].AnimeCnt = 0;
+    Vills[i].Anime = 0;
+  }
+}
+
+void DropPieces() {
+  for (int i = 0; i < CLEAR_PIECES; i++) {
+    ClearDrop[i] += 20 - i;
+    if (ClearDrop[i] > REST_Y) ClearDrop[i] = REST_Y;
+  }
+  for (int i = 0; i < CLEAR_PIECES; i++) {
+    RECT piece = {i * PIECE_W, 0, i * PIECE_W + PIECE_W, PICTURE_H};
+    BltClipped(lpBackbuffer, PICTURE_X + i * PIECE_W, ClearDrop[i], lpClea, piece, KEYED);
+  }
+}
+
+// Even rows fly left, odd rows right, lower rows faster.
+void SpreadRows() {
+  for (int r = 0; r < PICTURE_H; r++) {
+    RECT row = {0, r, PICTURE_W, r + 1};
+    int shift = (r / 5 + 20) * ClearSpread;
+    int x = r % 2 == 0 ? PICTURE_X - shift : PICTURE_X + shift;
+    BltClipped(lpBackbuffer, x, REST_Y + r, lpClea, row, KEYED);
+  }
+  ClearSpread++;
+}
+
+void ResetSequence() {
+  StageClear = 0;
+  ClearCnt = 0;
+  for (int i = 0; i < CLEAR_PIECES; i++) ClearDrop[i] = -20 * i;
+  ClearSpread = 0;
+}
+
+bool AllCleared() {
+  for (const StageNode& node : StageNodes) {
+    if (!node.Cleared) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ClearResult ClearSequence() {
+  if (ClearCnt == 0) ShowRescue();
+  ClearCnt++;
+  if (ClearCnt < 15) return CLEAR_RUNNING;
+  if (ClearCnt < 20) {
+    StopWhereStanding();
+    return CLEAR_RUNNING;
+  }
+  if (ClearCnt < 60) {
+    DropPieces();
+    HoldStill();
+    return CLEAR_RUNNING;
+  }
+  if (ClearCnt < CLEAR_FRAMES) {
+    SpreadRows();
+    HoldStill();
+    return CLEAR_RUNNING;
+  }
+
+  ResetSequence();
+  StageNode& node = StageNodes[StageNo];
+  node.Cleared = 1;
+  ShowMessage();
+  for (StageNode* link : node.Links) {
+    if (link != nullptr) link->Open = 1;
+  }
+  if (AllCleared()) {
+    // The ending brings its own background.
+    ReleaseSurface(lpBack);
+    return CLEAR_TO_ENDING;
+  }
+  return CLEAR_TO_SELECT;
+}

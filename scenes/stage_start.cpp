@@ -1,0 +1,104 @@
+#include "scenes/stage_start.h"
+
+#include <cstdio>
+
+#include "app/shared_objects.h"
+#include "app/shell.h"
+#include "gfx/mydraw.h"
+#include "play/windows.h"
+#include "scenes/play_scene.h"
+#include "world/setup.h"
+#include "world/stage_map.h"
+#include "world/world.h"
+
+int StageIntro = 1;
+int WipeWidth = 0;
+
+namespace {
+
+constexpr int SCREEN_W = 640;
+constexpr int SCREEN_H = 480;
+constexpr int WIPE_STEP = 16;
+constexpr uint32_t WIPE_PERIOD = 33;
+constexpr int LAST_STAGE = 10;
+
+uint32_t WipeTime = 0;  // the wipe's own frame gate
+
+// A surface left over from an earlier stage is released before its replacement is made.
+void Recreate(LPDIRECTDRAWSURFACE& surface, int width, int height) {
+  ReleaseSurface(surface);
+  surface = CreateOffscreen(width, height);
+}
+
+void SetBlackKey(LPDIRECTDRAWSURFACE surface) {
+  if (surface == nullptr) return;
+  DDCOLORKEY key = {0, 0};
+  surface->SetColorKey(DDCKEY_SRCBLT, &key);
+}
+
+}  // namespace
+
+void StageStartScene() {
+  Recreate(lpBack, 640, 480);
+  Recreate(lpChar, 640, 480);
+  Recreate(lpItem, 700, 1100);
+  Recreate(lpVill, 576, 1000);
+  Recreate(lpMenu, 640, 480);
+  Recreate(lpFram, 640, 1000);
+  Recreate(lpClea, 640, 480);
+
+  LoadBitmapSurface(lpChar, "img/hero.bmp");
+  LoadBitmapSurface(lpItem, "img/trap.bmp");
+  LoadBitmapSurface(lpVill, "img/vill.bmp");
+  LoadBitmapSurface(lpFram, "img/frame.bmp");
+  LoadBitmapSurface(lpClea, "img/clear.bmp");
+
+  SetBlackKey(lpChar);
+  SetBlackKey(lpItem);
+  SetBlackKey(lpVill);
+  SetBlackKey(lpFram);
+  SetBlackKey(lpClea);
+
+  SetupStage(StageNo);
+
+  char name[32];
+  std::snprintf(name, sizeof name, "img/back%d.bmp", Area);
+  LoadBitmapSurface(lpBack, name);
+
+  FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
+  StageIntro = 1;
+  CurrentScene = PlayScene;
+}
+
+void StageWipeScene() {
+  RECT whole = {0, 0, SCREEN_W, SCREEN_H};
+  lpMenu->BltFast(0, 0, lpBackbuffer, &whole, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
+  WipeTime = timeGetTime();
+
+  BlitRequest darken = {};
+  darken.Src = BackId;
+  darken.SrcRect = whole;
+  darken.Level = 200;
+  darken.Mode = BLIT_BLEND | BLEND_SUB;
+  theDDraw->Blit(darken);
+
+  // No window messages are handled meanwhile: Escape waits until the wipe is over.
+  while (WipeWidth < SCREEN_W) {
+    if (!FrameGate(WipeTime, WIPE_PERIOD)) continue;
+    for (int y = 0; y < SCREEN_H; y += 2) {
+      RECT tail = {SCREEN_W - WipeWidth, y, SCREEN_W, y + 1};
+      lpBackbuffer->BltFast(0, y, lpMenu, &tail, DDBLTFAST_WAIT);
+    }
+    for (int y = 1; y < SCREEN_H; y += 2) {
+      RECT head = {0, y, WipeWidth, y + 1};
+      lpBackbuffer->BltFast(SCREEN_W - WipeWidth, y, lpMenu, &head, DDBLTFAST_WAIT);
+    }
+    WipeWidth += WIPE_STEP;
+    Present();
+  }
+
+  WipeWidth = 0;
+  StageIntro = 0;
+  CurrentScene = PlayScene;
+  if (StageNo == LAST_STAGE && !StageNodes[LAST_STAGE].Cleared) ShowMessage();
+}
