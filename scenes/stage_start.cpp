@@ -7,6 +7,7 @@
 #include "gfx/mydraw.h"
 #include "play/windows.h"
 #include "scenes/play_scene.h"
+#include "scenes/scene_surfaces.h"
 #include "world/setup.h"
 #include "world/stage_map.h"
 #include "world/world.h"
@@ -24,46 +25,29 @@ constexpr int LAST_STAGE = 10;
 
 uint32_t WipeTime = 0;  // the wipe's own frame gate
 
-// A surface left over from an earlier stage is released before its replacement is made.
-void Recreate(LPDIRECTDRAWSURFACE& surface, int width, int height) {
-  ReleaseSurface(surface);
-  surface = CreateOffscreen(width, height);
-}
-
-void SetBlackKey(LPDIRECTDRAWSURFACE surface) {
-  if (surface == nullptr) return;
-  DDCOLORKEY key = {0, 0};
-  surface->SetColorKey(DDCKEY_SRCBLT, &key);
-}
-
 }  // namespace
 
 void StageStartScene() {
-  Recreate(lpBack, 640, 480);
-  Recreate(lpChar, 640, 480);
-  Recreate(lpItem, 700, 1100);
-  Recreate(lpVill, 576, 1000);
-  Recreate(lpMenu, 640, 480);
-  Recreate(lpFram, 640, 1000);
-  Recreate(lpClea, 640, 480);
+  // Surfaces of an earlier stage are released before their replacements are made.
+  RemakeSurface(lpBack, 640, 480, false);
+  RemakeSurface(lpChar, 640, 480, true);
+  RemakeSurface(lpItem, 700, 1100, true);
+  RemakeSurface(lpVill, 576, 1000, true);
+  RemakeSurface(lpMenu, 640, 480, false);
+  RemakeSurface(lpFram, 640, 1000, true);
+  RemakeSurface(lpClea, 640, 480, true);
 
-  LoadBitmapSurface(lpChar, "img/hero.bmp");
-  LoadBitmapSurface(lpItem, "img/trap.bmp");
-  LoadBitmapSurface(lpVill, "img/vill.bmp");
-  LoadBitmapSurface(lpFram, "img/frame.bmp");
-  LoadBitmapSurface(lpClea, "img/clear.bmp");
-
-  SetBlackKey(lpChar);
-  SetBlackKey(lpItem);
-  SetBlackKey(lpVill);
-  SetBlackKey(lpFram);
-  SetBlackKey(lpClea);
+  LoadScenePicture(lpChar, "img/hero.bmp");
+  LoadScenePicture(lpItem, "img/trap.bmp");
+  LoadScenePicture(lpVill, "img/vill.bmp");
+  LoadScenePicture(lpFram, "img/frame.bmp");
+  LoadScenePicture(lpClea, "img/clear.bmp");
 
   SetupStage(StageNo);
 
   char name[32];
   std::snprintf(name, sizeof name, "img/back%d.bmp", Area);
-  LoadBitmapSurface(lpBack, name);
+  LoadScenePicture(lpBack, name);
 
   FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
   StageIntro = 1;
