@@ -1,0 +1,46 @@
+#include "app/entry.h"
+
+#include <cstdio>
+
+#include "app/shell.h"
+#include "scenes/logo.h"
+
+namespace {
+
+constexpr DWORD DDSCL_FULLSCREEN = 0x01;
+constexpr DWORD DDSCL_EXCLUSIVE = 0x10;
+
+// The only failures the game reports: without a display there is nothing to play on.
+int NoDisplay(const char* what) {
+  std::fprintf(stderr, "kobako: %s\n", what);
+  return 1;
+}
+
+}  // namespace
+
+int BringUp() {
+  if (!CreateGameWindow("Direct X", WindowProc)) return NoDisplay("cannot open a window");
+  DirectDrawCreate(&lpDD);
+  lpDD->SetCooperativeLevel(0, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
+  if (lpDD->SetDisplayMode(640, 480, 16) != DD_OK) {
+    lpDD->Release();
+    lpDD = nullptr;
+    return NoDisplay("cannot set the 640 x 480 display");
+  }
+  lpDD->CreatePrimarySurface(&lpPrimary);
+  lpDD->CreateSurface(640, 480, &lpBackbuffer);
+  hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
+                      FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
+  Srand(static_cast<unsigned>(ProgramClock()));
+  CurrentScene = LogoSetupScene;
+  StartSharedObjects();
+  // Opened here, started by the main loop on its first idle turn.
+  mciSendStringA("open sound\\kel.mid alias bgm type sequencer", nullptr, 0);
+  return 0;
+}
+
+int WinMain() {
+  int failure = BringUp();
+  if (failure != 0) return failure;
+  return MainLoop();
+}

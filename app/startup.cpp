@@ -1,0 +1,20 @@
+#include "app/entry.h"
+#include "app/shared_objects.h"
+#include "app/shell.h"
+#include "sound/mydsound.h"
+#include "world/datafile.h"
+
+void StartSharedObjects() {
+  ReadDataFile("data/mes.txt");
+  ParseRecords();
+
+  theDDraw = new MyDDraw();
+  theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
+  theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
+  theDDraw->ReadBitmap(FrameId, "img/frame.bmp");
+  theDDraw->MakeSurface(&BackId, 640, 480, 0, 0);
+  theDDraw->ReadBitmap(BackId, "img/Back.bmp");
+
+  theDSound = new MyDSound();
+  theDSound->Init(0);
+}
