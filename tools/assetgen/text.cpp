@@ -1,0 +1,116 @@
+#include "tools/assetgen/text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/ddraw.h"
+#include "platform/gdi.h"
+
+namespace assetgen {
+namespace {
+
+struct Coverage {
+  int width = 0, height = 0;
+  std::vector<float> alpha;
+  float At(int x, int y) const {
+    return x >= 0 && y >= 0 && x < width && y < height ? alpha[y * width + x] : 0.0f;
+  }
+};
+
+// Renders white text on black through the platform and shrinks it to 0..1 coverage.
+Coverage Render(const std::string& sjis, const TextStyle& style) {
+  const int ss = std::max(1, style.supersample);
+  const int width = static_cast<int>(sjis.size()) * style.cellWidth;
+  const int height = style.cellHeight;
+  Coverage cov;
+  cov.width = width;
+  cov.height = height;
+  cov.alpha.assign(static_cast<size_t>(width) * height, 0.0f);
+  if (width == 0) return cov;
+  DirectDrawSurface surface(width * ss, height * ss, false);
+  HDC dc = nullptr;
+  if (surface.GetDC(&dc) != DD_OK || !dc) return cov;
+  HFONT font = CreateFontA(height * ss, style.cellWidth * ss, 0, 0, 700, 0, 0, 0, SHIFTJIS_CHARSET,
+                           0, 0, PROOF_QUALITY, FIXED_PITCH | FF_MODERN,
+                           ShiftJisFromUtf8("HGP創英角ﾎﾟｯﾌﾟ体").c_str());
+  HFONT old = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, RGB(255, 255, 255));
+  TextOutA(dc, 0, 0, sjis.data(), static_cast<int>(sjis.size()));
+  SelectObject(dc, old);
+  surface.ReleaseDC(dc);
+  DeleteObject(font);
+  void* bits = nullptr;
+  int32_t pitch = 0;
+  if (surface.Lock(&bits, &pitch) != DD_OK || !bits) return cov;
+  const float samples = static_cast<float>(ss * ss);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      int lit = 0;
+      for (int j = 0; j < ss; ++j) {
+        const uint16_t* row = reinterpret_cast<const uint16_t*>(static_cast<const uint8_t*>(bits) +
+                                                                (y * ss + j) * pitch);
+        for (int i = 0; i < ss; ++i) lit += row[x * ss + i] != 0;
+      }
+      cov.alpha[y * width + x] = lit / samples;
+    }
+  surface.Unlock();
+  return cov;
+}
+
+// On a transparent (black) pixel a half-covered edge is either drawn or left out: a blend
+// with black would leave a dark fringe that the colour key does not remove.
+void Put(Canvas& canvas, int x, int y, Rgb c, float alpha) {
+  if (!canvas.Inside(x, y) || alpha <= 0.02f) return;
+  if (canvas.Get(x, y) == kKey) {
+    if (alpha >= 0.45f) canvas.Set(x, y, c);
+  } else {
+    canvas.Blend(x, y, c, alpha);
+  }
+}
+
+}  // namespace
+
+int TextWidth(const std::string& utf8, const TextStyle& style) {
+  return static_cast<int>(ShiftJisFromUtf8(utf8).size()) * style.cellWidth;
+}
+
+void DrawText(Canvas& canvas, int x, int y, const std::string& utf8, const TextStyle& style) {
+  const Coverage cov = Render(ShiftJisFromUtf8(utf8), style);
+  const int r = style.outlineWidth;
+  if (style.shadow != kKey && style.shadowOffset > 0) {
+    const int d = style.shadowOffset + (style.outline != kKey ? r : 0);
+    for (int j = -r; j < cov.height + r; ++j)
+      for (int i = -r; i < cov.width + r; ++i) {
+        float a = 0;
+        for (int dy = -r; dy <= r; ++dy)
+          for (int dx = -r; dx <= r; ++dx)
+            if (dx * dx + dy * dy <= r * r + r) a = std::max(a, cov.At(i + dx, j + dy));
+        Put(canvas, x + i + d, y + j + d, Opaque(style.shadow), a);
+      }
+  }
+  if (style.outline != kKey && r > 0) {
+    // The outline is the lettering drawn again at every offset within the outline's radius.
+    for (int j = -r; j < cov.height + r; ++j)
+      for (int i = -r; i < cov.width + r; ++i) {
+        float a = 0;
+        for (int dy = -r; dy <= r; ++dy)
+          for (int dx = -r; dx <= r; ++dx)
+            if (dx * dx + dy * dy <= r * r + r) a = std::max(a, cov.At(i + dx, j + dy));
+        Put(canvas, x + i, y + j, Opaque(style.outline), a);
+      }
+  }
+  for (int j = 0; j < cov.height; ++j) {
+    const double t = cov.height > 1 ? static_cast<double>(j) / (cov.height - 1) : 0;
+    const Rgb fill = style.fillBottom == kKey ? style.fill : Mix(style.fill, style.fillBottom, t);
+    for (int i = 0; i < cov.width; ++i) Put(canvas, x + i, y + j, Opaque(fill), cov.At(i, j));
+  }
+}
+
+void DrawTextCentered(Canvas& canvas, int cx, int y, const std::string& utf8,
+                      const TextStyle& style) {
+  DrawText(canvas, cx - TextWidth(utf8, style) / 2, y, utf8, style);
+}
+
+}  // namespace assetgen
