@@ -1,0 +1,31 @@
+// A GDI-style font: fixed character cells, half-width and full-width, drawn from a TrueType face.
+#pragma once
+#include <SDL_ttf.h>
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+struct Font {
+  Font(int cellHeight, int halfWidth, const char* face);
+  ~Font();
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+
+  // One byte per pixel of the cell, row after row, non-zero where the glyph is inked; empty
+  // when the font could not be opened.
+  const std::vector<uint8_t>& CellMask(uint32_t codePoint, bool fullWidth);
+  int CellWidth(bool fullWidth) const { return fullWidth ? fullWidth_ : halfWidth_; }
+  int CellHeight() const { return cellHeight_; }
+  bool Usable() const { return ttf_ != nullptr; }
+
+ private:
+  std::vector<uint8_t> RenderMask(uint32_t codePoint, bool fullWidth);
+
+  int cellHeight_;
+  int halfWidth_;
+  int fullWidth_;
+  TTF_Font* ttf_ = nullptr;
+  // The message windows redraw their text every frame: each glyph is rendered once.
+  std::unordered_map<uint64_t, std::vector<uint8_t>> masks_;
+};

@@ -1,0 +1,107 @@
+// Glyphs rendered once by SDL_ttf (no anti-aliasing, as the game's text had none) and kept as
+// cell-sized masks.
+#include <SDL.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "platform/font.h"
+#include "platform/font_lookup.h"
+#include "platform/gdi.h"
+
+namespace {
+
+constexpr int kMaxCell = 1024;
+
+const FontFile& FontFor(const std::string& face) {
+  // Asking fontconfig costs a directory scan; the game asks for one face all run long.
+  static std::map<std::string, FontFile> known;
+  auto it = known.find(face);
+  if (it == known.end()) it = known.emplace(face, FindFontFile(face.c_str())).first;
+  return it->second;
+}
+
+bool ValidUtf8(const char* s) {
+  const auto* p = reinterpret_cast<const unsigned char*>(s);
+  while (*p) {
+    int extra = *p < 0x80 ? 0 : (*p >> 5) == 6 ? 1 : (*p >> 4) == 14 ? 2 : (*p >> 3) == 30 ? 3 : -1;
+    if (extra < 0) return false;
+    ++p;
+    for (int i = 0; i < extra; ++i, ++p) {
+      if ((*p & 0xC0) != 0x80) return false;
+    }
+  }
+  return true;
+}
+
+// The largest size whose line height still fits the cell, as a GDI cell height means.
+void FitToCell(TTF_Font* font, int cellHeight) {
+  int size = cellHeight;
+  TTF_SetFontSize(font, size);
+  while (TTF_FontHeight(font) > cellHeight && size > 1) TTF_SetFontSize(font, --size);
+  while (size < 2 * cellHeight) {
+    TTF_SetFontSize(font, size + 1);
+    if (TTF_FontHeight(font) > cellHeight) {
+      TTF_SetFontSize(font, size);
+      break;
+    }
+    ++size;
+  }
+}
+
+}  // namespace
+
+Font::Font(int cellHeight, int halfWidth, const char* face)
+    : cellHeight_(std::clamp(cellHeight, 1, kMaxCell)),
+      halfWidth_(std::clamp(halfWidth, 1, kMaxCell / 2)),
+      fullWidth_(2 * halfWidth_) {
+  if (!TTF_WasInit() && TTF_Init() != 0) return;
+  std::string name = face ? face : "";
+  // The face may come as Shift-JIS bytes, as the game stores its texts; fontconfig wants UTF-8.
+  if (!ValidUtf8(name.c_str())) name = Utf8FromShiftJis(name);
+  const FontFile& file = FontFor(name);
+  if (file.path.empty()) return;
+  ttf_ = TTF_OpenFontIndex(file.path.c_str(), cellHeight_, file.index);
+  if (ttf_ == nullptr) return;
+  FitToCell(ttf_, cellHeight_);
+}
+
+Font::~Font() {
+  if (ttf_ != nullptr) TTF_CloseFont(ttf_);
+}
+
+const std::vector<uint8_t>& Font::CellMask(uint32_t codePoint, bool fullWidth) {
+  const uint64_t key = (static_cast<uint64_t>(codePoint) << 1) | (fullWidth ? 1 : 0);
+  auto it = masks_.find(key);
+  if (it == masks_.end()) it = masks_.emplace(key, RenderMask(codePoint, fullWidth)).first;
+  return it->second;
+}
+
+std::vector<uint8_t> Font::RenderMask(uint32_t codePoint, bool fullWidth) {
+  if (ttf_ == nullptr) return {};
+  const int cellW = CellWidth(fullWidth);
+  std::vector<uint8_t> mask(static_cast<size_t>(cellW) * cellHeight_, 0);
+  SDL_Surface* glyph = TTF_RenderGlyph32_Solid(ttf_, codePoint, SDL_Color{255, 255, 255, 255});
+  if (glyph == nullptr) return mask;
+  if (glyph->w > 0 && glyph->h > 0 && glyph->format->BytesPerPixel == 1 &&
+      SDL_LockSurface(glyph) == 0) {
+    // Centred in its cell; a glyph wider than the cell is squeezed to fit, as GDI narrows a
+    // face to the width asked for.
+    const int offX = glyph->w <= cellW ? (cellW - glyph->w) / 2 : 0;
+    const int offY = (cellHeight_ - glyph->h) / 2;
+    const auto* pixels = static_cast<const uint8_t*>(glyph->pixels);
+    for (int y = 0; y < cellHeight_; ++y) {
+      const int gy = y - offY;
+      if (gy < 0 || gy >= glyph->h) continue;
+      for (int x = 0; x < cellW; ++x) {
+        const int gx = glyph->w <= cellW ? x - offX : x * glyph->w / cellW;
+        if (gx < 0 || gx >= glyph->w) continue;
+        if (pixels[gy * glyph->pitch + gx] != 0) mask[static_cast<size_t>(y) * cellW + x] = 1;
+      }
+    }
+    SDL_UnlockSurface(glyph);
+  }
+  SDL_FreeSurface(glyph);
+  return mask;
+}
