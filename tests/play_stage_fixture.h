@@ -1,0 +1,203 @@
+// A stage drawn on the headless backend, shared by the gameplay scene tests: the display objects,
+// the shared MyDDraw with the window and wipe pictures (written as small files in a scratch
+// directory), and the stage surfaces filled with plain colours that a test can look for.
+#pragma once
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/shared_objects.h"
+#include "app/shell.h"
+#include "gfx/mydraw.h"
+#include "platform/gdi.h"
+#include "tests/support/headless.h"
+#include "world/stage_map.h"
+#include "world/world.h"
+
+namespace stagefix {
+
+constexpr uint16_t kBackColour = 0x8410;
+constexpr uint16_t kFloorColour = 0x07E0;
+constexpr uint16_t kMarkedFloorColour = 0x001F;
+constexpr uint16_t kItemColour = 0xF800;
+constexpr uint16_t kHeroColour = 0xFFE0;
+constexpr uint16_t kVillColour = 0xF81F;
+constexpr uint16_t kClearColour = 0xFFFF;
+constexpr uint16_t kRescueColour = 0xF7DE;
+constexpr uint16_t kFrameColour = 0x2945;
+constexpr uint16_t kWipeColour = 0x2104;  // subtracted by the wipe
+
+// A 24-bit Windows bitmap whose channels come back unchanged when cut down to 5-6-5.
+inline void WriteBitmap(const std::string& path, int w, int h,
+                        const std::function<uint16_t(int, int)>& colour) {
+  int rowBytes = (w * 3 + 3) & ~3;
+  uint32_t dataSize = static_cast<uint32_t>(rowBytes * h);
+  std::vector<uint8_t> file(54 + dataSize, 0);
+  auto put32 = [&](int at, uint32_t v) {
+    for (int i = 0; i < 4; i++) file[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, 54 + dataSize);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(w));
+  put32(22, static_cast<uint32_t>(h));
+  file[26] = 1;
+  file[28] = 24;
+  put32(34, dataSize);
+  for (int y = 0; y < h; y++) {
+    uint8_t* row = &file[54 + (h - 1 - y) * rowBytes];
+    for (int x = 0; x < w; x++) {
+      uint16_t p = colour(x, y);
+      row[3 * x + 0] = static_cast<uint8_t>((p & 0x1F) << 3);
+      row[3 * x + 1] = static_cast<uint8_t>(((p >> 5) & 0x3F) << 2);
+      row[3 * x + 2] = static_cast<uint8_t>((p >> 11) << 3);
+    }
+  }
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr) << path;
+  std::fwrite(file.data(), 1, file.size(), f);
+  std::fclose(f);
+}
+
+inline bool Inside(int x, int y, int l, int t, int r, int b) {
+  return x >= l && x < r && y >= t && y < b;
+}
+
+// The window sheet: rescue background, message frame, and a portrait colour per stage.
+inline uint16_t FrameSheet(int x, int y) {
+  if (Inside(x, y, 0, 0, 540, 140)) return kRescueColour;
+  if (Inside(x, y, 0, 140, 440, 280)) return kFrameColour;
+  if (Inside(x, y, 0, 280, 500, 560))
+    return static_cast<uint16_t>(0x0800 * (1 + x / 100) + y / 140);
+  if (Inside(x, y, 500, 280, 600, 420)) return 0xA000;
+  if (Inside(x, y, 500, 420, 600, 560)) return 0xA800;
+  return 0;
+}
+
+inline void FillRect(LPDIRECTDRAWSURFACE s, int l, int t, int r, int b, uint16_t colour) {
+  FillSurfaceRect(s, l, t, r, b, colour);
+}
+
+inline void SetBlackKey(LPDIRECTDRAWSURFACE s) {
+  DDCOLORKEY key = {0, 0};
+  s->SetColorKey(DDCKEY_SRCBLT, &key);
+}
+
+inline uint16_t Pixel(LPDIRECTDRAWSURFACE s, int x, int y) {
+  return s->Pixels()[y * s->Width() + x];
+}
+
+inline std::vector<uint16_t> Rows(const std::vector<uint16_t>& picture, int top, int bottom) {
+  return std::vector<uint16_t>(picture.begin() + top * 640, picture.begin() + bottom * 640);
+}
+
+class StageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/kobako_play_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    scratch_ = pattern;
+    std::filesystem::create_directories(scratch_ + "/img");
+    ASSERT_NE(getcwd(oldDir_, sizeof oldDir_), nullptr);
+    ASSERT_EQ(chdir(scratch_.c_str()), 0);
+    WriteBitmap("img/frame.bmp", 640, 1000, FrameSheet);
+    WriteBitmap("img/Back.bmp", 640, 480, [](int, int) { return kWipeColour; });
+
+    TestBackend().Reset();
+    DirectDrawCreate(&lpDD);
+    lpDD->SetDisplayMode(640, 480, 16);
+    lpDD->CreatePrimarySurface(&lpPrimary);
+    lpDD->CreateSurface(640, 480, &lpBackbuffer);
+    hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
+                        FIXED_PITCH | FF_MODERN, "");
+    theDDraw = new MyDDraw();
+    theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
+    theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
+    theDDraw->ReadBitmap(FrameId, "img/frame.bmp");
+    theDDraw->MakeSurface(&BackId, 640, 480, 0, 0);
+    theDDraw->ReadBitmap(BackId, "img/Back.bmp");
+
+    MakeStageSurfaces();
+    ResetWorld();
+    InitStageMap();
+    StageMapReady = 1;
+    SpaceHeld = 0;
+    ShiftHeld = 0;
+  }
+
+  void TearDown() override {
+    TestBackend().SetPresentHook(nullptr);
+    TestBackend().ReleaseAllKeys();
+    for (LPDIRECTDRAWSURFACE* s : {&lpBack, &lpChar, &lpItem, &lpVill, &lpFram, &lpClea, &lpMenu})
+      ReleaseSurface(*s);
+    delete theDDraw;
+    theDDraw = nullptr;
+    ReleaseSurface(lpBackbuffer);
+    lpPrimary->Release();
+    lpPrimary = nullptr;
+    lpDD->Release();
+    lpDD = nullptr;
+    DeleteObject(hFont);
+    hFont = nullptr;
+    ASSERT_EQ(chdir(oldDir_), 0);
+    std::filesystem::remove_all(scratch_);
+  }
+
+  // Every sheet in one colour per picture kind, black (transparent) elsewhere.
+  void MakeStageSurfaces() {
+    lpBack = CreateOffscreen(640, 480);
+    FillRect(lpBack, 0, 0, 640, 480, kBackColour);
+    lpItem = CreateOffscreen(700, 1100);
+    FillRect(lpItem, 0, 0, 67, 42, kFloorColour);
+    FillRect(lpItem, 0, 42, 67, 84, kMarkedFloorColour);
+    FillRect(lpItem, 0, 84, 67, 1100, kItemColour);
+    SetBlackKey(lpItem);
+    lpChar = CreateOffscreen(640, 480);
+    FillRect(lpChar, 0, 0, 640, 480, kHeroColour);
+    SetBlackKey(lpChar);
+    lpVill = CreateOffscreen(576, 1000);
+    FillRect(lpVill, 0, 0, 576, 1000, kVillColour);
+    SetBlackKey(lpVill);
+    lpFram = CreateOffscreen(640, 1000);
+    LoadBitmapSurface(lpFram, "img/frame.bmp");
+    SetBlackKey(lpFram);
+    lpClea = CreateOffscreen(640, 480);
+    FillRect(lpClea, 0, 0, 300, 80, kClearColour);
+    SetBlackKey(lpClea);
+    lpMenu = CreateOffscreen(640, 480);
+  }
+
+  // An empty map with the hero resting on (8, 0), out of the way of the windows.
+  void ResetWorld() {
+    FillTileTables();
+    for (auto& column : TileMark)
+      for (int& mark : column) mark = 0;
+    BMAX = 0;
+    VMAX = 0;
+    Area = 0;
+    StageNo = 0;
+    PlaceHero(8, 0);
+  }
+
+  static void PlaceHero(int x, int y) {
+    Chara = CharaRec{};
+    Chara.TilePt = {x, y};
+    Chara.OldPt = {x, y};
+    Chara.Pos = TilePosition(x, y);
+    Chara.Turn = 1;
+  }
+
+  std::string scratch_;
+  char oldDir_[4096] = {};
+};
+
+}  // namespace stagefix
