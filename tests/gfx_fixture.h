@@ -1,0 +1,131 @@
+// A display for graphics tests: a DirectDraw object, a 640 x 480 back buffer, a MyDDraw attached
+// to them, and pictures of exact 16-bit pixels loaded into slots through real bitmap files.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx/mydraw.h"
+#include "tests/support/headless.h"
+
+namespace gfxtest {
+
+inline uint16_t Rgb(int r5, int g6, int b5) {
+  return static_cast<uint16_t>((r5 << 11) | (g6 << 5) | b5);
+}
+inline int Red(uint16_t p) {
+  return p >> 11;
+}
+inline int Green(uint16_t p) {
+  return (p >> 5) & 63;
+}
+inline int Blue(uint16_t p) {
+  return p & 31;
+}
+
+// A 24-bit bottom-up bitmap whose pixels convert back to exactly the given 5-6-5 values.
+inline void WriteBmp(const std::string& path, int width, int height,
+                     const std::vector<uint16_t>& pixels) {
+  const int rowBytes = (width * 3 + 3) & ~3;
+  const uint32_t dataSize = static_cast<uint32_t>(rowBytes * height);
+  std::vector<uint8_t> file(54 + dataSize, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, static_cast<uint32_t>(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, static_cast<uint32_t>(width));
+  put32(22, static_cast<uint32_t>(height));
+  file[26] = 1;
+  file[28] = 24;
+  put32(34, dataSize);
+  for (int y = 0; y < height; ++y) {
+    uint8_t* row = &file[54 + static_cast<size_t>(height - 1 - y) * rowBytes];
+    for (int x = 0; x < width; ++x) {
+      const uint16_t p = pixels[static_cast<size_t>(y) * width + x];
+      row[3 * x + 0] = static_cast<uint8_t>(Blue(p) << 3);
+      row[3 * x + 1] = static_cast<uint8_t>(Green(p) << 2);
+      row[3 * x + 2] = static_cast<uint8_t>(Red(p) << 3);
+    }
+  }
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
+}
+
+class GfxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestBackend().Reset();
+    DirectDrawCreate(&dd);
+    dd->CreatePrimarySurface(&primary);
+    dd->CreateSurface(640, 480, &backbuffer);
+    draw = std::make_unique<MyDDraw>();
+    draw->AttachDevice(primary, backbuffer, dd);
+  }
+  void TearDown() override {
+    draw.reset();
+    dd->Release();
+    for (const std::string& path : files) std::remove(path.c_str());
+  }
+
+  SurfaceId Make(int width, int height, int32_t key = 0) {
+    SurfaceId id = -1;
+    EXPECT_TRUE(draw->MakeSurface(&id, width, height, key, 0));
+    return id;
+  }
+  std::string TempPath(const std::string& name) {
+    files.push_back(::testing::TempDir() + "kobako_gfx_" + name);
+    return files.back();
+  }
+  // Loads a picture of the given pixels into the slot (surface and pixel copy).
+  void Load(SurfaceId id, int width, int height, const std::vector<uint16_t>& pixels) {
+    const std::string path = TempPath("picture" + std::to_string(files.size()) + ".bmp");
+    WriteBmp(path, width, height, pixels);
+    ASSERT_TRUE(draw->ReadBitmap(id, path.c_str()));
+  }
+  // A slot of width x height holding one colour everywhere.
+  SurfaceId MakeFilled(int width, int height, uint16_t color) {
+    const SurfaceId id = Make(width, height);
+    Load(id, width, height, std::vector<uint16_t>(static_cast<size_t>(width) * height, color));
+    return id;
+  }
+  uint16_t Back(int x, int y) const { return backbuffer->Pixels()[y * 640 + x]; }
+  void FillBack(uint16_t color) {
+    std::fill(backbuffer->Pixels(), backbuffer->Pixels() + 640 * 480, color);
+  }
+  uint16_t At(SurfaceId id, int x, int y) const {
+    const DirectDrawSurface* s = draw->Slot(id).surface;
+    return s->Pixels()[y * s->Width() + x];
+  }
+  void FillSlot(SurfaceId id, uint16_t color) {
+    DirectDrawSurface* s = draw->Slot(id).surface;
+    std::fill(s->Pixels(), s->Pixels() + s->Width() * s->Height(), color);
+  }
+  const std::vector<std::string>& Lines() const { return TestBackend().DebugLines(); }
+
+  LPDIRECTDRAW dd = nullptr;
+  LPDIRECTDRAWSURFACE primary = nullptr;
+  LPDIRECTDRAWSURFACE backbuffer = nullptr;
+  std::unique_ptr<MyDDraw> draw;
+  std::vector<std::string> files;
+};
+
+inline BlitRequest Request(uint8_t mode, SurfaceId src, RECT rect, int x, int y) {
+  BlitRequest r{};
+  r.Mode = mode;
+  r.Src = src;
+  r.SrcRect = rect;
+  r.x = x;
+  r.y = y;
+  return r;
+}
+
+}  // namespace gfxtest
