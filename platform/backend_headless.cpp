@@ -7,8 +7,8 @@
 #include <filesystem>
 
 bool HeadlessBackend::OpenWindow(const char*) {
-  windowOpen_ = true;
-  return true;
+  windowOpen_ = displayAvailable_;
+  return windowOpen_;
 }
 
 void HeadlessBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {

@@ -47,6 +47,8 @@ class HeadlessBackend : public Backend {
   int MusicStarts() const { return musicStarts_; }
   const std::string& MusicPath() const { return musicPath_; }
   bool WindowOpen() const { return windowOpen_; }
+  // A machine without a display: the window cannot be opened.
+  void SetDisplayAvailable(bool available) { displayAvailable_ = available; }
   bool CursorShown() const { return cursorShown_; }
   bool AudioOpen() const { return audioOpen_; }
   // Back to the state of a fresh backend (tests share one per process).
@@ -62,6 +64,7 @@ class HeadlessBackend : public Backend {
   std::vector<uint16_t> primary_;
   int width_ = 0;
   int height_ = 0;
+  bool displayAvailable_ = true;
   bool windowOpen_ = false;
   bool cursorShown_ = true;
   bool audioOpen_ = false;
