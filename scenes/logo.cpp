@@ -6,8 +6,6 @@
 #include "scenes/opening.h"
 #include "scenes/scene_surfaces.h"
 
-void ReleaseAll();
-
 LogoBall LogoBalls[LOGO_BALL_COUNT];
 RECT BallCells[BALL_CELL_COUNT];
 uint8_t LogoPhase = 0;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "app/shared_objects.h"
 #include "app/shell.h"
 #include "gfx/mydraw.h"
 #include "platform/gdi.h"
@@ -11,11 +12,6 @@
 #include "scenes/select.h"
 #include "world/setup.h"
 #include "world/world.h"
-
-// Until the shell publishes its shared-object header.
-extern MyDDraw* theDDraw;
-extern SurfaceId FrameId;
-void ReleaseAll();
 
 int32_t PauseCursor = 0;
 int32_t PauseLevel = 0;
