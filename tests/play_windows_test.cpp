@@ -79,6 +79,10 @@ struct RescueCase {
   const char* text;
 };
 
+void PrintTo(const RescueCase& c, std::ostream* os) {
+  *os << "stage " << c.stage;
+}
+
 class RescueLine : public Windows, public ::testing::WithParamInterface<RescueCase> {};
 
 TEST_P(RescueLine, NamesWhoWasSaved) {
