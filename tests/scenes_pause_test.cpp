@@ -1,0 +1,192 @@
+// The pause menu: the fading panel, the wrapping cursor, the five entries, Shift and Space.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/shared_objects.h"
+#include "platform/gdi.h"
+#include "scenes/logo.h"
+#include "scenes/pause.h"
+#include "scenes/play_scene.h"
+#include "scenes/select.h"
+#include "scenes/stage_start.h"
+#include "tests/scenes_front_fixture.h"
+#include "tests/support/bmp_writer.h"
+#include "world/world.h"
+
+namespace {
+
+constexpr uint16_t kFrozen = 0x0000;
+
+class Pause : public frontfix::FrontScenes {
+ protected:
+  void SetUp() override {
+    FrontScenes::SetUp();
+    lpDD->CreateSurface(640, 480, &lpMenu);
+    // The frame picture: a white panel where the menu takes it from, black elsewhere.
+    const std::string path = ::testing::TempDir() + "kobako_pause_frame.bmp";
+    std::vector<uint32_t> pixels(640 * 1000, 0);
+    for (int y = 560; y < 700; y++) {
+      for (int x = 0; x < 280; x++) pixels[y * 640 + x] = 0xFFFFFF;
+    }
+    ASSERT_TRUE(WriteFile(path, MakeBmp(640, 1000, 24, pixels)));
+    theDDraw = new MyDDraw();
+    theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
+    theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
+    theDDraw->ReadBitmap(FrameId, path.c_str());
+    Paint(lpPrimary, RECT{0, 0, 640, 480}, kFrozen);
+    CurrentScene = PlayScene;
+  }
+
+  void TearDown() override {
+    delete theDDraw;
+    theDDraw = nullptr;
+    FrontScenes::TearDown();
+  }
+
+  void Open() {
+    PauseSetupScene();
+    ASSERT_EQ(CurrentScene, PauseScene);
+  }
+
+  void Tap(int vk) {
+    Key(vk, true);
+    Turn();
+    Key(vk, false);
+    Turn();
+  }
+
+  // Green of the panel's corner, beside the texts: how far it has faded in.
+  static int PanelGreen() { return (Shown(175, 35) >> 5) & 0x3F; }
+};
+
+TEST_F(Pause, PanelFadesInOverTwentyFramesAndStaysAtTwoHundred) {
+  Open();
+  int last = -1;
+  for (int frame = 1; frame <= 20; frame++) {
+    Turn();
+    EXPECT_EQ(PauseLevel, 10 * frame);
+    EXPECT_GT(PanelGreen(), last) << "frame " << frame;
+    last = PanelGreen();
+  }
+  EXPECT_LT(last, 63) << "level 200 of 255 is not full white";
+  for (int frame = 21; frame <= 40; frame++) {
+    Turn();
+    EXPECT_EQ(PauseLevel, 200);
+    EXPECT_EQ(PanelGreen(), last);
+  }
+  EXPECT_EQ(Shown(100, 300), kFrozen) << "the frozen picture stays around the panel";
+}
+
+TEST_F(Pause, FrozenPictureIsWhatWasLastPresented) {
+  Paint(lpPrimary, RECT{0, 0, 640, 480}, 0x07E0);
+  Paint(lpBackbuffer, RECT{0, 0, 640, 480}, 0xF800);
+  Open();
+  Turn();
+  EXPECT_EQ(Shown(20, 400), 0x07E0);
+}
+
+TEST_F(Pause, CursorWrapsAroundBothWays) {
+  Open();
+  Turn();
+  EXPECT_EQ(PauseCursor, 0);
+  Tap(VK_UP);
+  EXPECT_EQ(PauseCursor, 4);
+  Tap(VK_DOWN);
+  EXPECT_EQ(PauseCursor, 0);
+  Tap(VK_DOWN);
+  Tap(VK_DOWN);
+  EXPECT_EQ(PauseCursor, 2);
+  Key(VK_DOWN, true);
+  for (int i = 0; i < 5; i++) Turn();
+  EXPECT_EQ(PauseCursor, 3) << "a held arrow moves once";
+}
+
+TEST_F(Pause, ShiftHeldFromPlayDoesNotCloseIt) {
+  ShiftHeld = 1;
+  Key(VK_SHIFT, true);
+  Open();
+  for (int i = 0; i < 5; i++) Turn();
+  EXPECT_EQ(CurrentScene, PauseScene);
+  Key(VK_SHIFT, false);
+  Turn();
+  Key(VK_SHIFT, true);
+  const int before = Presents();
+  Turn();
+  EXPECT_EQ(CurrentScene, PlayScene);
+  EXPECT_EQ(Presents(), before + 1) << "the menu is drawn once more";
+}
+
+TEST_F(Pause, SpaceHeldFromPlayChoosesNothing) {
+  SpaceHeld = 1;
+  Key(VK_SPACE, true);
+  Open();
+  for (int i = 0; i < 5; i++) Turn();
+  EXPECT_EQ(CurrentScene, PauseScene);
+  Key(VK_SPACE, false);
+  Turn();
+  Key(VK_SPACE, true);
+  Turn();
+  EXPECT_EQ(CurrentScene, PlayScene) << "entry 0 goes on playing";
+}
+
+TEST_F(Pause, RestartSetsTheStageUpAgainWithoutTheWipe) {
+  StageIntro = 0;
+  Chara.Move = 7;
+  Chara.Trap = 3;
+  Open();
+  Tap(VK_DOWN);
+  Key(VK_SPACE, true);
+  Turn();
+  EXPECT_EQ(CurrentScene, PlayScene);
+  EXPECT_EQ(StageIntro, 0) << "no wipe on a restart";
+  EXPECT_EQ(Chara.Move, 0);
+  EXPECT_EQ(Chara.Trap, 0);
+}
+
+TEST_F(Pause, SelectAndTitleEntriesKeepTheMap) {
+  StageMapReady = 1;
+  InitStageMap();
+  StageNodes[3].Open = StageNodes[3].Cleared = 1;
+  SelectCursor = 3;
+  const SceneFunction expected[2] = {SelectSetupScene, LogoSetupScene};
+  for (int entry = 2; entry <= 3; entry++) {
+    Open();
+    for (int i = 0; i < entry; i++) Tap(VK_DOWN);
+    Key(VK_SPACE, true);
+    Turn();
+    Key(VK_SPACE, false);
+    EXPECT_EQ(CurrentScene, expected[entry - 2]);
+    EXPECT_EQ(StageMapReady, 1);
+    EXPECT_EQ(StageNodes[3].Cleared, 1);
+    EXPECT_EQ(SelectCursor, 3);
+  }
+}
+
+TEST_F(Pause, QuitEndsTheGameWithoutShowingTheFrame) {
+  Open();
+  Tap(VK_UP);
+  ASSERT_EQ(PauseCursor, 4);
+  Key(VK_SPACE, true);
+  const int before = Presents();
+  Turn();
+  EXPECT_EQ(Presents(), before);
+  EXPECT_EQ(lpDD, nullptr);
+  EXPECT_EQ(theDDraw, nullptr);
+  MSG msg;
+  EXPECT_TRUE(PeekMessageA(&msg));
+  EXPECT_FALSE(GetMessageA(&msg)) << "the quit message waits";
+}
+
+TEST_F(Pause, MenuTextsAreTheFiveQuestions) {
+  Open();
+  const char* expected[PAUSE_ENTRY_COUNT] = {"このままつづける？", "はじめから？",
+                                             "せんたくにもどる？", "たいとるにもどる？",
+                                             "げぇむおわる？"};
+  for (int i = 0; i < PAUSE_ENTRY_COUNT; i++) {
+    EXPECT_EQ(Utf8FromShiftJis(PauseTexts[i]), expected[i]);
+    EXPECT_LT(std::string(PauseTexts[i]).size(), size_t{PAUSE_TEXT_SIZE});
+  }
+}
+
+}  // namespace
