@@ -70,8 +70,8 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* src, const R
   // Whatever part of the source rectangle lies outside the source moves the target with it.
   RECT inSrc = Intersect(from, WholeOf(*src));
   if (IsEmpty(inSrc)) return DD_OK;
-  int64_t dx = static_cast<int64_t>(x) + (inSrc.left - from.left);
-  int64_t dy = static_cast<int64_t>(y) + (inSrc.top - from.top);
+  int64_t dx = int64_t{x} + inSrc.left - from.left;
+  int64_t dy = int64_t{y} + inSrc.top - from.top;
   int64_t dr = dx + (inSrc.right - inSrc.left);
   int64_t db = dy + (inSrc.bottom - inSrc.top);
   int64_t cl = std::max<int64_t>(dx, 0), ct = std::max<int64_t>(dy, 0);
