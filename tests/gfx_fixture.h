@@ -109,6 +109,31 @@ class GfxTest : public ::testing::Test {
     DirectDrawSurface* s = draw->Slot(id).surface;
     std::fill(s->Pixels(), s->Pixels() + s->Width() * s->Height(), color);
   }
+  // A w x h slot on a larger surface: the surface memory past the slot's w * h pixels (in the
+  // slot's own row length) holds a canary that no blit into the slot may change.
+  static constexpr uint16_t kCanary = 0xDEAD;
+  SurfaceId MakeCanvas(int w, int h) {
+    const SurfaceId id = Make(w + 8, h + 8);
+    Load(id, w + 8, h + 8, std::vector<uint16_t>(static_cast<size_t>(w + 8) * (h + 8), 1));
+    Load(id, w, h, std::vector<uint16_t>(static_cast<size_t>(w) * h, 1));
+    DirectDrawSurface* s = draw->Slot(id).surface;
+    std::fill(s->Pixels(), s->Pixels() + s->Width() * s->Height(), kCanary);
+    std::fill(s->Pixels(), s->Pixels() + w * h, 0);
+    return id;
+  }
+  int CanaryDamage(SurfaceId id) const {
+    const SurfaceSlot& slot = draw->Slot(id);
+    int damaged = 0;
+    const int all = slot.surface->Width() * slot.surface->Height();
+    for (int i = slot.width * slot.height; i < all; ++i) {
+      damaged += slot.surface->Pixels()[i] != kCanary;
+    }
+    return damaged;
+  }
+  // Pixel (x, y) of a slot in the slot's own row length, as the effect kinds address it.
+  uint16_t InSlot(SurfaceId id, int x, int y) const {
+    return draw->Slot(id).surface->Pixels()[y * draw->Slot(id).width + x];
+  }
   const std::vector<std::string>& Lines() const { return TestBackend().DebugLines(); }
 
   LPDIRECTDRAW dd = nullptr;
