@@ -1,0 +1,246 @@
+// The scenes that run a stage: the stage start, the wipe that reveals it, and the play scene with
+// its hand-overs to the wipe, the pause menu, the stage select and the ending.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "play/clear_sequence.h"
+#include "play/stage_state.h"
+#include "scenes/ending.h"
+#include "scenes/pause.h"
+#include "scenes/play_scene.h"
+#include "scenes/select.h"
+#include "scenes/stage_start.h"
+#include "tests/play_stage_fixture.h"
+
+namespace {
+
+using namespace stagefix;
+
+constexpr uint16_t kStageBack = 0x3333;
+constexpr uint16_t kOtherHero = 0x5555;
+
+void WriteText(const std::string& path, const std::string& text) {
+  FILE* f = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(f, nullptr) << path;
+  std::fwrite(text.data(), 1, text.size(), f);
+  std::fclose(f);
+}
+
+class StageScenes : public StageTest {
+ protected:
+  void SetUp() override {
+    StageTest::SetUp();
+    std::filesystem::create_directories("data");
+    WriteBitmap("img/back2.bmp", 640, 480, [](int, int) { return kStageBack; });
+    WriteBitmap("img/hero.bmp", 64, 64, [](int, int) { return kHeroColour; });
+    WriteBitmap("img/other.bmp", 64, 64, [](int, int) { return kOtherHero; });
+    StageClear = 0;
+    StageIntro = 0;
+    ClearCnt = 0;
+    ClearSpread = 0;
+    for (int i = 0; i < CLEAR_PIECES; i++) ClearDrop[i] = -20 * i;
+    CurrentScene = PlayScene;
+    // Far from the frame times earlier tests left behind.
+    TestBackend().SetClock(1000000);
+    PlayTime = 0;
+  }
+
+  // One idle turn, long enough after the last one for any frame gate.
+  static void Turn() {
+    TestBackend().SetClock(TestBackend().PeekClock() + 40);
+    CurrentScene();
+  }
+
+  // A picture in which every pixel differs from its neighbours, and never black.
+  static uint16_t Stage(int x, int y) { return static_cast<uint16_t>((x * 7 + y * 641) | 0x8000); }
+
+  static void DrawStagePicture() {
+    for (int y = 0; y < 480; y++)
+      for (int x = 0; x < 640; x++) lpBackbuffer->Pixels()[y * 640 + x] = Stage(x, y);
+  }
+
+  static int Presents() { return TestBackend().PresentCount(); }
+};
+
+TEST_F(StageScenes, StageStartBuildsTheStageAndBlanksTheScreen) {
+  WriteText("data/data03.txt", "@DA,2\r\n@DH,4,4\r\n@E\r\n");
+  StageNo = 3;
+  FillRect(lpPrimary, 0, 0, 640, 480, 0x1234);
+  CurrentScene = StageStartScene;
+  Turn();
+  EXPECT_EQ(CurrentScene, PlayScene);
+  EXPECT_EQ(StageIntro, 1);
+  EXPECT_EQ(Presents(), 0);
+  EXPECT_EQ(Area, 2);
+  EXPECT_EQ(Pixel(lpBack, 10, 10), kStageBack);
+  EXPECT_EQ(Pixel(lpChar, 10, 10), kHeroColour);
+  for (int i = 0; i < 640 * 480; i++) ASSERT_EQ(lpPrimary->Pixels()[i], 0) << i;
+  struct Size {
+    LPDIRECTDRAWSURFACE s;
+    int w, h;
+  };
+  for (Size want : {Size{lpBack, 640, 480}, Size{lpChar, 640, 480}, Size{lpItem, 700, 1100},
+                    Size{lpVill, 576, 1000}, Size{lpMenu, 640, 480}, Size{lpFram, 640, 1000},
+                    Size{lpClea, 640, 480}}) {
+    ASSERT_NE(want.s, nullptr);
+    EXPECT_EQ(want.s->Width(), want.w);
+    EXPECT_EQ(want.s->Height(), want.h);
+  }
+  // The keyed sheets leave black out.
+  for (LPDIRECTDRAWSURFACE keyed : {lpChar, lpItem, lpVill, lpFram, lpClea}) {
+    EXPECT_TRUE(keyed->HasColorKey());
+    EXPECT_EQ(keyed->ColorKey(), 0);
+  }
+  EXPECT_FALSE(lpBack->HasColorKey());
+}
+
+TEST_F(StageScenes, StageFileCanBringItsOwnHeroPicture) {
+  WriteText("data/data05.txt", "@DA,2\r\n@GH,img/other.bmp\r\n@E\r\n");
+  StageNo = 5;
+  StageStartScene();
+  EXPECT_EQ(Pixel(lpChar, 10, 10), kOtherHero);
+}
+
+TEST_F(StageScenes, FirstPlayFrameHandsOverToTheWipeWithoutPresenting) {
+  StageIntro = 1;
+  Turn();
+  EXPECT_EQ(CurrentScene, StageWipeScene);
+  EXPECT_EQ(Presents(), 0);
+}
+
+TEST_F(StageScenes, WipePresentsFortyPicturesEvenRowsFromTheLeftOddFromTheRight) {
+  DrawStagePicture();
+  std::vector<uint16_t> dark;
+  int bad = 0;
+  TestBackend().SetPresentHook([&](int count) {
+    const std::vector<uint16_t>& shown = TestBackend().PrimaryPixels();
+    if (count == 1) dark = shown;  // nothing revealed yet: the darkened stage
+    int w = 16 * (count - 1);
+    for (int y = 0; y < 480; y++) {
+      for (int x = 0; x < 640; x++) {
+        uint16_t want = dark[y * 640 + x];
+        if (y % 2 == 0 && x < w) want = Stage(640 - w + x, y);
+        if (y % 2 == 1 && x >= 640 - w) want = Stage(x - (640 - w), y);
+        if (shown[y * 640 + x] != want) bad++;
+      }
+    }
+  });
+  StageIntro = 1;
+  StageWipeScene();
+  EXPECT_EQ(Presents(), 40);
+  EXPECT_EQ(bad, 0);
+  // The screen really was darkened, not just left as it was.
+  int same = 0;
+  for (int i = 0; i < 640 * 480; i++) same += dark[i] == Stage(i % 640, i / 640);
+  EXPECT_EQ(same, 0);
+  EXPECT_EQ(StageIntro, 0);
+  EXPECT_EQ(WipeWidth, 0);
+  EXPECT_EQ(CurrentScene, PlayScene);
+}
+
+TEST_F(StageScenes, PlayFrameAfterTheWipeShowsTheWholeStage) {
+  StageIntro = 1;
+  Turn();
+  Turn();
+  ASSERT_EQ(CurrentScene, PlayScene);
+  int before = Presents();
+  Turn();
+  EXPECT_EQ(Presents(), before + 1);
+  EXPECT_EQ(TestBackend().PrimaryPixels(),
+            std::vector<uint16_t>(lpMenu->Pixels(), lpMenu->Pixels() + 640 * 480));
+}
+
+TEST_F(StageScenes, LastStageShowsItsMessageAfterTheWipeOnlyBeforeItsFirstClear) {
+  StageNo = 10;
+  TestBackend().SetPresentHook([](int count) {
+    if (count > 40) TestBackend().SetKeyDown(VK_SPACE, true);
+  });
+  StageWipeScene();
+  EXPECT_GT(Presents(), 40);
+
+  StageNodes[10].Cleared = 1;
+  TestBackend().ReleaseAllKeys();
+  SpaceHeld = 0;
+  int before = Presents();
+  StageWipeScene();
+  EXPECT_EQ(Presents(), before + 40);
+}
+
+TEST_F(StageScenes, EscapeDuringTheWipeWaitsUntilItIsOver) {
+  TestBackend().SetPresentHook([](int count) {
+    if (count == 5) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+  });
+  StageWipeScene();
+  EXPECT_EQ(Presents(), 40);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg));
+  ASSERT_TRUE(GetMessageA(&msg));
+  EXPECT_EQ(msg.message, WM_KEYDOWN);
+  EXPECT_EQ(msg.wParam, VK_ESCAPE);
+}
+
+TEST_F(StageScenes, PlayRunsAtMostOneFramePer33Milliseconds) {
+  Turn();
+  int after = Presents();
+  CurrentScene();
+  CurrentScene();
+  EXPECT_EQ(Presents(), after);
+}
+
+TEST_F(StageScenes, ShiftOpensThePauseMenuAfterPresentingTheFrame) {
+  TestBackend().SetKeyDown(VK_SHIFT, true);
+  Turn();
+  EXPECT_EQ(CurrentScene, PauseSetupScene);
+  EXPECT_EQ(Presents(), 1);
+  EXPECT_EQ(ShiftHeld, 1);
+}
+
+TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {
+  TestBackend().SetKeyDown(VK_CONTROL, true);
+  uint32_t start = TestBackend().PeekClock();
+  Turn();
+  EXPECT_GE(TestBackend().PeekClock() - start, 140u);
+  EXPECT_EQ(Presents(), 1);
+}
+
+TEST_F(StageScenes, KeysDoNothingWhileTheClearSequenceRuns) {
+  StageClear = 1;
+  ClearCnt = 5;  // past the rescue window
+  TestBackend().SetKeyDown(VK_SHIFT, true);
+  TestBackend().SetKeyDown(VK_RIGHT, true);
+  TestBackend().SetKeyDown(VK_CONTROL, true);
+  uint32_t start = TestBackend().PeekClock();
+  for (int i = 0; i < 5; i++) Turn();
+  EXPECT_EQ(CurrentScene, PlayScene);
+  EXPECT_EQ(Chara.Move, 0);
+  EXPECT_EQ(ShiftHeld, 0);
+  EXPECT_LT(TestBackend().PeekClock() - start, 5u * 100u);
+  EXPECT_EQ(ClearCnt, 10);
+  EXPECT_EQ(Presents(), 5);
+}
+
+TEST_F(StageScenes, ClearedStageReturnsToTheSelectWithSpaceStillHeld) {
+  StageNo = 1;
+  StageClear = 1;
+  TestBackend().SetPresentHook([](int) { TestBackend().SetKeyDown(VK_SPACE, SpaceHeld == 0); });
+  for (int i = 0; i < 100 && CurrentScene == PlayScene; i++) Turn();
+  EXPECT_EQ(CurrentScene, SelectSetupScene);
+  EXPECT_EQ(StageNodes[1].Cleared, 1);
+  EXPECT_EQ(SpaceHeld, 1);
+}
+
+TEST_F(StageScenes, ClearingTheLastStageLeadsToTheEnding) {
+  for (StageNode& node : StageNodes) node.Cleared = 1;
+  StageNodes[10].Cleared = 0;
+  StageNo = 10;
+  StageClear = 1;
+  TestBackend().SetPresentHook([](int) { TestBackend().SetKeyDown(VK_SPACE, SpaceHeld == 0); });
+  for (int i = 0; i < 100 && CurrentScene == PlayScene; i++) Turn();
+  EXPECT_EQ(CurrentScene, EndingSetupScene);
+  EXPECT_EQ(lpBack, nullptr);
+}
+
+}  // namespace
