@@ -1,0 +1,44 @@
+#include "tools/datagen/datagen.h"
+
+#include <gtest/gtest.h>
+
+TEST(DataGen, StageFileGetsCrLfLineEndsAndKeepsListLayout) {
+  DataGenResult r = ConvertDataText("@DA,1\n@DB\n0,2,3,104,-1,1\n1,5,5,4,7,1,@\n@E\n");
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(r.bytes, "@DA,1\r\n@DB\r\n0,2,3,104,-1,1\r\n1,5,5,4,7,1,@\r\n@E\r\n");
+}
+
+TEST(DataGen, JapaneseMessageBecomesShiftJis) {
+  DataGenResult r = ConvertDataText("@M0,おねーさん,@\n");
+  ASSERT_TRUE(r.ok) << r.error;
+  // お 82A8, ね 82CB, ー 815B, さ 82B3, ん 82F1
+  EXPECT_EQ(r.bytes, "@M0,\x82\xa8\x82\xcb\x81\x5b\x82\xb3\x82\xf1,@\r\n");
+}
+
+TEST(DataGen, RejectsCharactersShiftJisLacks) {
+  DataGenResult r = ConvertDataText("@E\n@M0,한국,@\n");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("line 2"), std::string::npos);
+}
+
+TEST(DataGen, RejectsCharactersWhoseSecondByteWouldStartARecord) {
+  // The full-width space is 8140 in code page 932.
+  EXPECT_FALSE(ConvertDataText("map\u3000sketch\n").ok);
+}
+
+TEST(DataGen, MessageLinesMustFitTheWindow) {
+  EXPECT_TRUE(ConvertDataText("@M1,あいうえおかきくけこさしすせそ,@\n").ok);
+  EXPECT_FALSE(ConvertDataText("@M1,あいうえおかきくけこさしすせそた,@\n").ok);
+  EXPECT_TRUE(ConvertDataText("@M1,あ,い,う,え,@\n").ok);
+  EXPECT_FALSE(ConvertDataText("@M1,あ,い,う,え,お,@\n").ok);
+  EXPECT_FALSE(ConvertDataText("@M1,あ,い\n").ok);
+}
+
+TEST(DataGen, RejectsCarriageReturnsInTheSource) {
+  EXPECT_FALSE(ConvertDataText("@E\r\n").ok);
+}
+
+TEST(DataGen, CountsTwoByteCharactersAsFullWidth) {
+  EXPECT_EQ(MessageLineWidth("ab"), 2);
+  EXPECT_EQ(MessageLineWidth("\x82\xa8\x82\xcb"), 4);
+}
