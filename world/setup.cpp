@@ -11,6 +11,10 @@ void SetupStage(int n) {
   char name[32];
   std::snprintf(name, sizeof name, "data/data%02d.txt", n);
   ReadDataFile(name);
+  SetupFromData();
+}
+
+void SetupFromData() {
   VMAX = 0;
   BMAX = 0;
   DataPos = 0;
