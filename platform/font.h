@@ -7,7 +7,7 @@
 #include <vector>
 
 struct Font {
-  Font(int cellHeight, int halfWidth, const char* face);
+  Font(int cellHeight, int halfWidth, bool bold, const char* face);
   ~Font();
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;
@@ -25,6 +25,7 @@ struct Font {
   int cellHeight_;
   int halfWidth_;
   int fullWidth_;
+  int glyphTop_ = 0;  // where a rendered glyph's top row lands in the cell
   TTF_Font* ttf_ = nullptr;
   // The message windows redraw their text every frame: each glyph is rendered once.
   std::unordered_map<uint64_t, std::vector<uint8_t>> masks_;

@@ -16,7 +16,7 @@ uint16_t Rgb565(COLORREF c) {
 
 // GDI draws with its system font until a font is selected.
 Font& SystemFont() {
-  static Font* font = new Font(16, 8, "");
+  static Font* font = new Font(16, 8, false, "");
   return *font;
 }
 
@@ -79,13 +79,14 @@ void DrawRun(DeviceContext& dc, int x, int y, const char* text, int len, const R
 
 }  // namespace
 
-HFONT CreateFontA(int height, int width, int, int, int, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
-                  DWORD, DWORD, const char* faceName) {
+HFONT CreateFontA(int height, int width, int, int, int weight, DWORD, DWORD, DWORD, DWORD, DWORD,
+                  DWORD, DWORD, DWORD, const char* faceName) {
   // A negative height asks for the character height, which for these cells is the same thing.
   int cellHeight = height < 0 ? -height : height;
   if (cellHeight == 0) cellHeight = 16;
   const int halfWidth = width > 0 ? width : (cellHeight + 1) / 2;
-  return new Font(cellHeight, halfWidth, faceName);
+  // Weights from semi-bold (600) up are drawn emboldened, as GDI synthesises them.
+  return new Font(cellHeight, halfWidth, weight >= 600, faceName);
 }
 
 void DeleteObject(HFONT font) {

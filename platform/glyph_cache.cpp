@@ -35,24 +35,48 @@ bool ValidUtf8(const char* s) {
   return true;
 }
 
-// The largest size whose line height still fits the cell, as a GDI cell height means.
-void FitToCell(TTF_Font* font, int cellHeight) {
+// A wide character whose ink spans the full height of the face's ideographs.
+constexpr uint32_t kReferenceGlyph = 0x56FD;  // 国
+
+// Sizes the face so that its ideographs fill the cell with a pixel to spare above and below,
+// as the game's pop face fills its 20-pixel cells. Returns where the top of a rendered glyph
+// (its ascent line) goes relative to the top of the cell.
+int FitToCell(TTF_Font* font, int cellHeight) {
+  if (TTF_GlyphIsProvided32(font, kReferenceGlyph)) {
+    const int room = std::max(cellHeight - 2, 1);
+    auto inkHeight = [&](int size, int* minY, int* maxY) {
+      int minx, maxx, advance;
+      if (TTF_SetFontSize(font, size) != 0 ||
+          TTF_GlyphMetrics32(font, kReferenceGlyph, &minx, &maxx, minY, maxY, &advance) != 0) {
+        return INT32_MAX;
+      }
+      return *maxY - *minY;
+    };
+    // Ink height grows with the size: search for the largest size that still fits.
+    int low = 1, high = 2 * cellHeight, minY = 0, maxY = 0;
+    while (low < high) {
+      const int mid = (low + high + 1) / 2;
+      if (inkHeight(mid, &minY, &maxY) <= room) {
+        low = mid;
+      } else {
+        high = mid - 1;
+      }
+    }
+    inkHeight(low, &minY, &maxY);
+    // Centre the reference ink in the cell; a rendered glyph's top row is its ascent line.
+    const int inkTop = (cellHeight - (maxY - minY)) / 2;
+    return inkTop + maxY - TTF_FontAscent(font);
+  }
+  // A face without ideographs: the largest size whose line still fits, as GDI sizes cells.
   int size = cellHeight;
   TTF_SetFontSize(font, size);
   while (TTF_FontHeight(font) > cellHeight && size > 1) TTF_SetFontSize(font, --size);
-  while (size < 2 * cellHeight) {
-    TTF_SetFontSize(font, size + 1);
-    if (TTF_FontHeight(font) > cellHeight) {
-      TTF_SetFontSize(font, size);
-      break;
-    }
-    ++size;
-  }
+  return (cellHeight - TTF_FontHeight(font)) / 2;
 }
 
 }  // namespace
 
-Font::Font(int cellHeight, int halfWidth, const char* face)
+Font::Font(int cellHeight, int halfWidth, bool bold, const char* face)
     : cellHeight_(std::clamp(cellHeight, 1, kMaxCell)),
       halfWidth_(std::clamp(halfWidth, 1, kMaxCell / 2)),
       fullWidth_(2 * halfWidth_) {
@@ -64,7 +88,8 @@ Font::Font(int cellHeight, int halfWidth, const char* face)
   if (file.path.empty()) return;
   ttf_ = TTF_OpenFontIndex(file.path.c_str(), cellHeight_, file.index);
   if (ttf_ == nullptr) return;
-  FitToCell(ttf_, cellHeight_);
+  if (bold) TTF_SetFontStyle(ttf_, TTF_STYLE_BOLD);
+  glyphTop_ = FitToCell(ttf_, cellHeight_);
 }
 
 Font::~Font() {
@@ -89,7 +114,7 @@ std::vector<uint8_t> Font::RenderMask(uint32_t codePoint, bool fullWidth) {
     // Centred in its cell; a glyph wider than the cell is squeezed to fit, as GDI narrows a
     // face to the width asked for.
     const int offX = glyph->w <= cellW ? (cellW - glyph->w) / 2 : 0;
-    const int offY = (cellHeight_ - glyph->h) / 2;
+    const int offY = glyphTop_;
     const auto* pixels = static_cast<const uint8_t*>(glyph->pixels);
     for (int y = 0; y < cellHeight_; ++y) {
       const int gy = y - offY;

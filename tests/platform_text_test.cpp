@@ -147,6 +147,19 @@ TEST(TextLayout, BiggerFontsHonourTheirCellSize) {
   EXPECT_GE(ink.bottom - ink.top, 40);
 }
 
+TEST(TextLayout, HeavyWeightDrawsThickerStrokes) {
+  auto inkOf = [](int weight) {
+    HFONT font = CreateFontA(40, 20, 0, 0, weight, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
+                             FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
+    Canvas c(200, 60, font);
+    SetBkMode(c.dc(), TRANSPARENT);
+    const std::string text = ShiftJisFromUtf8("国あ");
+    TextOutA(c.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
+    return c.CountOf(0);
+  };
+  EXPECT_GT(inkOf(700), inkOf(0) * 11 / 10);
+}
+
 TEST(TextLayout, TextColourIsTruncatedToRgb565) {
   Canvas c(100, 40);
   SetBkMode(c.dc(), TRANSPARENT);
