@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "platform/win.h"
 
@@ -49,6 +50,19 @@ SDL_Scancode ScancodeOf(int vk) {
   }
 }
 
+// Without SDL_VIDEODRIVER, SDL would fall back to its invisible drivers when there is no screen
+// and the game would run unseen; those must be asked for by name.
+void PreferVisibleVideoDrivers() {
+  if (std::getenv("SDL_VIDEODRIVER") != nullptr) return;
+  std::string drivers;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    std::string name = SDL_GetVideoDriver(i);
+    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+    drivers += drivers.empty() ? name : "," + name;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -64,8 +78,8 @@ SdlBackend::~SdlBackend() {
 
 bool SdlBackend::OpenWindow(const char* title) {
   if (window_) return true;
-  // SDL picks the driver itself and honours SDL_VIDEODRIVER.
   if (!videoReady_) {
+    PreferVisibleVideoDrivers();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     videoReady_ = true;
   }
