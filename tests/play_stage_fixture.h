@@ -17,6 +17,7 @@
 #include "app/shell.h"
 #include "gfx/mydraw.h"
 #include "platform/gdi.h"
+#include "tests/bitmap_file_writer.h"
 #include "tests/support/headless.h"
 #include "world/stage_map.h"
 #include "world/world.h"
@@ -34,38 +35,9 @@ constexpr uint16_t kRescueColour = 0xF7DE;
 constexpr uint16_t kFrameColour = 0x2945;
 constexpr uint16_t kWipeColour = 0x2104;  // subtracted by the wipe
 
-// A 24-bit Windows bitmap whose channels come back unchanged when cut down to 5-6-5.
 inline void WriteBitmap(const std::string& path, int w, int h,
                         const std::function<uint16_t(int, int)>& colour) {
-  int rowBytes = (w * 3 + 3) & ~3;
-  uint32_t dataSize = static_cast<uint32_t>(rowBytes * h);
-  std::vector<uint8_t> file(54 + dataSize, 0);
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; i++) file[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, 54 + dataSize);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(w));
-  put32(22, static_cast<uint32_t>(h));
-  file[26] = 1;
-  file[28] = 24;
-  put32(34, dataSize);
-  for (int y = 0; y < h; y++) {
-    uint8_t* row = &file[54 + (h - 1 - y) * rowBytes];
-    for (int x = 0; x < w; x++) {
-      uint16_t p = colour(x, y);
-      row[3 * x + 0] = static_cast<uint8_t>((p & 0x1F) << 3);
-      row[3 * x + 1] = static_cast<uint8_t>(((p >> 5) & 0x3F) << 2);
-      row[3 * x + 2] = static_cast<uint8_t>((p >> 11) << 3);
-    }
-  }
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr) << path;
-  std::fwrite(file.data(), 1, file.size(), f);
-  std::fclose(f);
+  ASSERT_TRUE(WriteBitmapFile(path, w, h, colour)) << path;
 }
 
 inline bool Inside(int x, int y, int l, int t, int r, int b) {
