@@ -1,0 +1,176 @@
+// The game from its bring-up through the front-end scenes into a stage and around the pause
+// menu, with keys held across every change of scene. No pictures or stage files: all on black.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "app/entry.h"
+#include "app/shell.h"
+#include "scenes/logo.h"
+#include "scenes/opening.h"
+#include "scenes/pause.h"
+#include "scenes/play_scene.h"
+#include "scenes/select.h"
+#include "scenes/stage_start.h"
+#include "tests/support/headless.h"
+#include "world/stage_map.h"
+#include "world/world.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FrontFlow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestBackend().Reset();
+    ReleaseDone = false;
+    SpaceHeld = ShiftHeld = 0;
+    ArrowHeld = 0;
+    StageMapReady = 0;
+    SelectCursor = 0;
+    oldDir_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("kobako_front_flow_" + std::to_string(getpid()));
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+    ASSERT_EQ(BringUp(), 0);
+  }
+  void TearDown() override {
+    ReleaseAll();
+    MSG msg;
+    while (PeekMessageA(&msg)) GetMessageA(&msg);
+    fs::current_path(oldDir_);
+    fs::remove_all(dir_);
+  }
+
+  static void Key(int vk, bool down) { TestBackend().SetKeyDown(vk, down); }
+  // One idle turn a frame period after the last one.
+  static void Turn() {
+    TestBackend().SetClock(TestBackend().PeekClock() + 40);
+    CurrentScene();
+  }
+  static void Turns(int n) {
+    for (int i = 0; i < n; i++) Turn();
+  }
+  static bool TurnUntil(SceneFunction scene, int limit) {
+    for (int i = 0; i < limit && CurrentScene != scene; i++) Turn();
+    return CurrentScene == scene;
+  }
+  // Releases the key, lets a frame see it up, presses it and lets a frame see it down.
+  static void Press(int vk) {
+    Key(vk, false);
+    Turn();
+    Key(vk, true);
+    Turn();
+  }
+  static void Tap(int vk) {
+    Press(vk);
+    Key(vk, false);
+    Turn();
+  }
+
+  // From the bring-up to the stage select, skipping the logo and turning the pages.
+  static void ToSelect() {
+    Key(VK_SPACE, true);
+    Turns(2);
+    ASSERT_TRUE(TurnUntil(TitleScene, 3));
+    Press(VK_SPACE);
+    ASSERT_TRUE(TurnUntil(OpeningScene, 3));
+    for (int page = 0; page < 3; page++) Press(VK_SPACE);
+    ASSERT_TRUE(TurnUntil(SelectScene, 100));
+  }
+
+  // From the select screen into play, through the stage start and the wipe.
+  static void StartStage() {
+    Press(VK_SPACE);
+    ASSERT_EQ(CurrentScene, StageStartScene);
+    ASSERT_EQ(StageNo, SelectCursor);
+    ASSERT_TRUE(TurnUntil(StageWipeScene, 5));
+    Turn();
+    ASSERT_EQ(CurrentScene, PlayScene);
+    ASSERT_EQ(StageIntro, 0);
+  }
+
+  static void OpenPause() {
+    Press(VK_SHIFT);
+    ASSERT_TRUE(TurnUntil(PauseScene, 3));
+    Turns(3);
+    ASSERT_EQ(CurrentScene, PauseScene) << "Shift still held keeps the menu";
+    Key(VK_SHIFT, false);
+  }
+
+  fs::path oldDir_, dir_;
+};
+
+TEST_F(FrontFlow, HeldSpaceActsOncePerSceneFromTheLogoIntoAStage) {
+  Turn();
+  ASSERT_EQ(CurrentScene, LogoScene);
+  Key(VK_SPACE, true);
+  Turn();
+  ASSERT_TRUE(TurnUntil(TitleScene, 3));
+  Turns(10);
+  EXPECT_EQ(CurrentScene, TitleScene);
+  Press(VK_SPACE);
+  ASSERT_TRUE(TurnUntil(OpeningScene, 3));
+  Turns(10);
+  EXPECT_EQ(OpeningPage, 0);
+  Press(VK_SPACE);
+  EXPECT_EQ(OpeningPage, 1);
+  Press(VK_SPACE);
+  EXPECT_EQ(OpeningPage, 2);
+  Press(VK_SPACE);
+  ASSERT_TRUE(TurnUntil(SelectDropScene, 3));
+  ASSERT_TRUE(TurnUntil(SelectScene, 80));
+  Turns(10);
+  EXPECT_EQ(CurrentScene, SelectScene) << "Space held from the opening starts nothing";
+  StartStage();
+}
+
+TEST_F(FrontFlow, PauseMenuRoundTripsKeepTheMapAndOneSurfaceEach) {
+  ToSelect();
+  for (int round = 0; round < 12; round++) {
+    SCOPED_TRACE(round);
+    StartStage();
+    OpenPause();
+    // Restart: straight back into play, no wipe.
+    Tap(VK_DOWN);
+    Press(VK_SPACE);
+    EXPECT_EQ(CurrentScene, PlayScene);
+    Turn();
+    EXPECT_EQ(CurrentScene, PlayScene);
+    OpenPause();
+    Tap(VK_DOWN);
+    Tap(VK_DOWN);
+    ASSERT_EQ(PauseCursor, 2);
+    Press(VK_SPACE);
+    ASSERT_EQ(CurrentScene, SelectSetupScene);
+    ASSERT_TRUE(TurnUntil(SelectScene, 100));
+    ASSERT_NE(lpBack, nullptr);
+    EXPECT_EQ(lpBack->Height(), 620) << "the stage background was replaced";
+    EXPECT_EQ(lpChar->Width(), 640);
+    EXPECT_EQ(StageMapReady, 1);
+    EXPECT_EQ(StageNodes[0].Open, 1);
+  }
+}
+
+TEST_F(FrontFlow, TitleEntryOfThePauseMenuStartsTheLogoAgain) {
+  ToSelect();
+  StartStage();
+  OpenPause();
+  Tap(VK_UP);
+  Tap(VK_UP);
+  ASSERT_EQ(PauseCursor, 3);
+  Press(VK_SPACE);
+  ASSERT_EQ(CurrentScene, LogoSetupScene);
+  Turn();
+  EXPECT_EQ(CurrentScene, LogoScene);
+  EXPECT_EQ(lpBack->Width(), 480) << "the stage background was replaced by the ball picture";
+  Turns(5);
+  EXPECT_EQ(CurrentScene, LogoScene) << "Space held from the menu does not skip the logo";
+  Press(VK_SPACE);
+  ASSERT_TRUE(TurnUntil(TitleScene, 3));
+}
+
+}  // namespace
