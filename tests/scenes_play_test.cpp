@@ -2,6 +2,12 @@
 // its hand-overs to the wipe, the pause menu, the stage select and the ending.
 #include <gtest/gtest.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/allocator_interface.h>
+#else
+#include <malloc.h>
+#endif
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -27,6 +33,15 @@ void WriteText(const std::string& path, const std::string& text) {
   ASSERT_NE(f, nullptr) << path;
   std::fwrite(text.data(), 1, text.size(), f);
   std::fclose(f);
+}
+
+// Bytes the program holds on the heap right now.
+size_t HeapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  return mallinfo2().uordblks;
+#endif
 }
 
 class StageScenes : public StageTest {
@@ -95,6 +110,16 @@ TEST_F(StageScenes, StageStartBuildsTheStageAndBlanksTheScreen) {
     EXPECT_EQ(keyed->ColorKey(), 0);
   }
   EXPECT_FALSE(lpBack->HasColorKey());
+}
+
+TEST_F(StageScenes, RepeatedStageStartsKeepOneSetOfSurfaces) {
+  WriteText("data/data03.txt", "@DA,2\r\n@DH,4,4\r\n@E\r\n");
+  StageNo = 3;
+  StageStartScene();
+  size_t before = HeapInUse();
+  for (int i = 0; i < 10; i++) StageStartScene();
+  // One set of the seven stage surfaces is about 4.6 MB; ten leaked sets would be 46 MB.
+  EXPECT_LT(HeapInUse(), before + 1000000);
 }
 
 TEST_F(StageScenes, StageFileCanBringItsOwnHeroPicture) {
