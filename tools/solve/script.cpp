@@ -38,6 +38,16 @@ int FirstPlayFramePresent(int stage) {
   return stage == 10 ? 41 : 40;
 }
 
+int ReplayPlayFrames(int stage, const std::vector<int>& actions) {
+  int spaceHeld = 0;
+  std::vector<PlayKeys> frames;
+  StartStage(stage, spaceHeld, &frames);
+  for (int action : actions) {
+    if (StageClear != 0 || !RunAction(action, spaceHeld, &frames)) return -1;
+  }
+  return StageClear != 0 ? static_cast<int>(frames.size()) : -1;
+}
+
 bool WriteSolutionScript(int stage, const std::vector<int>& actions, const std::string& path) {
   int spaceHeld = 0;
   std::vector<PlayKeys> frames;

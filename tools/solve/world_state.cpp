@@ -37,7 +37,6 @@ std::string PackWorld() {
   Put(out, Chara.Turn);
   Put(out, Chara.Trap);
   Put(out, Chara.TCnt);
-  Put(out, KeyRepeat % 3);
   Put(out, BMAX);
   for (int i = 0; i < BMAX; i++) {
     const ItemRec& item = Items[i];
@@ -68,7 +67,8 @@ void UnpackWorld(const std::string& packed) {
   Chara.Turn = Get(packed, pos);
   Chara.Trap = Get(packed, pos);
   Chara.TCnt = Get(packed, pos);
-  KeyRepeat = Get(packed, pos);
+  // Only the number of frames an arrow is held depends on it; every arrow leaves it at 1.
+  KeyRepeat = 1;
   Chara.OldPt = Chara.TilePt;
   Chara.Move = 0;
   Chara.Pos = TilePosition(Chara.TilePt.x, Chara.TilePt.y);

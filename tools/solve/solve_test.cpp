@@ -1,0 +1,200 @@
+// The solver on small stages written here, and on the game's own eleven stages.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/backend_headless.h"
+#include "play/actors.h"
+#include "play/play_frame.h"
+#include "play/stage_state.h"
+#include "tools/solve/actions.h"
+#include "tools/solve/script.h"
+#include "tools/solve/search.h"
+#include "tools/solve/world_state.h"
+#include "world/setup.h"
+#include "world/world.h"
+
+namespace {
+
+HeadlessBackend& Backend() {
+  static HeadlessBackend backend;
+  return backend;
+}
+
+// A scratch game folder holding stage files written by a test.
+class ScratchStages {
+ public:
+  ScratchStages() {
+    char pattern[] = "/tmp/kobako-solve-XXXXXX";
+    dir_ = mkdtemp(pattern);
+    std::string data = dir_ + "/data";
+    mkdir(data.c_str(), 0755);
+    SetBackend(&Backend());
+  }
+  ~ScratchStages() { std::system(("rm -rf " + dir_).c_str()); }
+  // lines are joined with CR LF, as the game's files are.
+  void Write(int stage, const std::vector<std::string>& lines) {
+    char name[32];
+    std::snprintf(name, sizeof name, "/data/data%02d.txt", stage);
+    std::ofstream out(dir_ + name, std::ios::binary);
+    for (const std::string& line : lines) out << line << "\r\n";
+    chdir(dir_.c_str());
+  }
+  const std::string& Dir() const { return dir_; }
+
+ private:
+  std::string dir_;
+};
+
+// A box behind a gate on the top row; the gate's switch lies far from it, with a block below.
+std::vector<std::string> GateStage(bool withBlock) {
+  std::vector<std::string> lines = {"@DA,0",          "@DH,2,6",         "@DB",
+                                    "0,5,1,101,-1,1", "1,6,1,101,-1,1",  "2,7,1,101,-1,1",
+                                    "3,8,1,101,-1,1", "4,8,0,104,201,1", "5,2,3,8,7,1"};
+  if (withBlock) {
+    lines.push_back("6,2,4,110,-1,1");
+  } else {
+    lines.push_back("6,0,8,101,-1,1");
+  }
+  lines.push_back("7,6,0,111,-1,1,@");
+  lines.push_back("@E");
+  return lines;
+}
+
+}  // namespace
+
+TEST(Solver, FindsTheShortestWalkAndOpen) {
+  ScratchStages scratch;
+  scratch.Write(0, {"@DA,0", "@DH,0,0", "@DB", "0,2,0,104,200,1,@", "@E"});
+  SolveResult r = SolveStage(0);
+  ASSERT_TRUE(r.solvable);
+  EXPECT_EQ(r.actions, (std::vector<int>{ACTION_RIGHT, ACTION_SPACE}));
+}
+
+TEST(Solver, ReportsAWalledInBoxAsUnsolvable) {
+  ScratchStages scratch;
+  scratch.Write(0, {"@DA,0", "@DH,0,0", "@DB", "0,4,3,101,-1,1", "1,3,4,101,-1,1", "2,5,4,101,-1,1",
+                    "3,4,5,101,-1,1", "4,4,4,104,200,1,@", "@E"});
+  SolveResult r = SolveStage(0);
+  EXPECT_FALSE(r.solvable);
+  // The hero faces a way on a tile when he can walk in that way onto it, or is stopped there
+  // when he tries to leave that way; and there is the start, facing down.
+  auto free = [](int x, int y) {
+    bool taken = (x == 4 && y >= 3 && y <= 5) || (y == 4 && x >= 3 && x <= 5);
+    return x >= 0 && x < TMAX && y >= 0 && y < TMAX && !taken;
+  };
+  const int dx[4] = {0, 0, -1, 1}, dy[4] = {-1, 1, 0, 0};
+  size_t expected = 1;
+  for (int x = 0; x < TMAX; x++) {
+    for (int y = 0; y < TMAX; y++) {
+      if (!free(x, y)) continue;
+      for (int d = 0; d < 4; d++) {
+        if (free(x - dx[d], y - dy[d]) || !free(x + dx[d], y + dy[d])) expected++;
+      }
+    }
+  }
+  EXPECT_EQ(r.states, expected);
+}
+
+TEST(Solver, PushesABlockOntoTheSwitchToPassTheGate) {
+  ScratchStages scratch;
+  scratch.Write(0, GateStage(true));
+  SolveResult r = SolveStage(0);
+  ASSERT_TRUE(r.solvable);
+  // Two pushes up, nine steps to the tile before the box, Space.
+  EXPECT_EQ(r.actions.size(), 12u);
+  EXPECT_EQ(r.actions[0], ACTION_UP);
+  EXPECT_EQ(r.actions[1], ACTION_UP);
+  EXPECT_EQ(r.actions.back(), ACTION_SPACE);
+
+  scratch.Write(0, GateStage(false));
+  EXPECT_FALSE(SolveStage(0).solvable) << "the hero alone cannot hold the switch down";
+}
+
+TEST(Solver, HiddenSnareCostsFramesButNoActions) {
+  ScratchStages scratch;
+  scratch.Write(0, {"@DA,0", "@DH,0,0", "@DB", "0,3,0,104,200,1,@", "@E"});
+  SolveResult plain = SolveStage(0);
+  scratch.Write(1, {"@DA,0", "@DH,0,0", "@DB", "0,3,0,104,200,1", "1,1,0,6,-1,0,@", "@E"});
+  SolveResult snared = SolveStage(1);
+  ASSERT_TRUE(plain.solvable);
+  ASSERT_TRUE(snared.solvable);
+  EXPECT_EQ(snared.actions, plain.actions);
+  int plainFrames = ReplayPlayFrames(0, plain.actions);
+  int snaredFrames = ReplayPlayFrames(1, snared.actions);
+  ASSERT_GT(plainFrames, 0);
+  EXPECT_GE(snaredFrames - plainFrames, 90) << "the snare holds the hero about 100 frames";
+}
+
+TEST(Solver, LastStageIsWonByFacingTheDemonLordFromBelowOnly) {
+  ScratchStages scratch;
+  // A box with content right below the hero would win any other stage in two actions.
+  scratch.Write(10, {"@DA,9", "@DH,4,3", "@DB", "0,4,4,104,200,1,@", "@DV", "0,4,0,204,1,@", "@E"});
+  SolveResult r = SolveStage(10);
+  ASSERT_TRUE(r.solvable);
+  EXPECT_EQ(r.actions, (std::vector<int>{ACTION_UP, ACTION_UP, ACTION_SPACE}));
+}
+
+TEST(Solver, PackedStateComesBackWhole) {
+  ScratchStages scratch;
+  scratch.Write(0, GateStage(true));
+  int spaceHeld = 0;
+  StartStage(0, spaceHeld);
+  ASSERT_TRUE(RunAction(ACTION_UP, spaceHeld, nullptr));
+  ASSERT_TRUE(RunAction(ACTION_UP, spaceHeld, nullptr));  // the block lands on the switch
+  std::string packed = PackWorld();
+  ASSERT_EQ(Items[7].Item, 11) << "the gate is open";
+  ASSERT_TRUE(RunAction(ACTION_RIGHT, spaceHeld, nullptr));
+  ASSERT_NE(PackWorld(), packed);
+  UnpackWorld(packed);
+  EXPECT_EQ(PackWorld(), packed);
+  EXPECT_EQ(Chara.TilePt.x, 2);
+  EXPECT_EQ(Chara.TilePt.y, 4);
+  DPoint rest = TilePosition(2, 4);
+  EXPECT_EQ(Chara.Pos.x, rest.x);
+  EXPECT_EQ(Chara.Pos.y, rest.y);
+  EXPECT_EQ(TileMark[2][4], 1);
+  EXPECT_EQ(Items[7].Item, 11);
+  EXPECT_TRUE(WorldAtRest());
+}
+
+TEST(Solver, ScriptsHoldEachKeyUntilTheFrameItActsIn) {
+  ScratchStages scratch;
+  scratch.Write(0, {"@DA,0", "@DH,0,0", "@DB", "0,3,0,104,200,1,@", "@E"});
+  SolveResult r = SolveStage(0);
+  ASSERT_TRUE(r.solvable);
+  std::string path = scratch.Dir() + "/solution.txt";
+  ASSERT_TRUE(WriteSolutionScript(0, r.actions, path));
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  // The first step acts at once; the second arrow waits for the repeat counter (three frames).
+  std::string expected =
+      "at 40 keys Right\nat 41 keys -\nat 47 keys Right\nat 50 keys -\nat 56 keys Space\n"
+      "at 57 keys -\nend ";
+  EXPECT_NE(text.str().find(expected), std::string::npos) << text.str();
+}
+
+TEST(Solver, LastStageScriptClosesTheOpeningMessageFirst) {
+  ScratchStages scratch;
+  scratch.Write(10, {"@DA,9", "@DH,4,2", "@DV", "0,4,0,204,1,@", "@E"});
+  SolveResult r = SolveStage(10);
+  ASSERT_TRUE(r.solvable);
+  std::string path = scratch.Dir() + "/solution.txt";
+  ASSERT_TRUE(WriteSolutionScript(10, r.actions, path));
+  std::ifstream in(path);
+  std::string line;
+  std::getline(in, line);  // the comment
+  std::getline(in, line);
+  EXPECT_EQ(line, "at 41 keys Space");
+  std::getline(in, line);
+  EXPECT_EQ(line, "at 43 keys -");
+}

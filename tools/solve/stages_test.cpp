@@ -1,0 +1,139 @@
+// The game's eleven stages and its message file, as generated into game/data by the build.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/backend_headless.h"
+#include "play/movement.h"
+#include "tools/solve/script.h"
+#include "tools/solve/search.h"
+#include "world/datafile.h"
+#include "world/setup.h"
+#include "world/world.h"
+
+namespace {
+
+class Stages : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static HeadlessBackend backend;
+    SetBackend(&backend);
+    std::string game = std::string(KOBAKO_BINARY_DIR) + "/game";
+    ASSERT_EQ(chdir(game.c_str()), 0) << game << " is built by the kobako_content target";
+    for (int stage = 0; stage < StMAX; stage++) {
+      results_.push_back(SolveStage(stage));
+      std::printf("stage %02d: %zu actions, %zu states, %.0f ms\n", stage,
+                  results_.back().actions.size(), results_.back().states, results_.back().ms);
+    }
+  }
+  void SetUp() override {
+    std::string game = std::string(KOBAKO_BINARY_DIR) + "/game";
+    ASSERT_EQ(chdir(game.c_str()), 0);
+  }
+  static std::vector<SolveResult> results_;
+};
+
+std::vector<SolveResult> Stages::results_;
+
+// Who the winning box of each stage holds, after the stage's rescue line.
+constexpr int kRescued[10] = {200, 201, 202, 200, 203, 202, 200, 201, 203, 202};
+
+}  // namespace
+
+TEST_F(Stages, EveryStageCanBeWon) {
+  ASSERT_EQ(results_.size(), static_cast<size_t>(StMAX));
+  for (int stage = 0; stage < StMAX; stage++) {
+    EXPECT_TRUE(results_[stage].solvable) << "stage " << stage;
+  }
+}
+
+TEST_F(Stages, FirstStageIsAShortLesson) {
+  ASSERT_TRUE(results_[0].solvable);
+  EXPECT_LE(results_[0].actions.size(), 15u);
+}
+
+TEST_F(Stages, StagesThreeToTenAskForRealWork) {
+  for (int stage = 3; stage < StMAX; stage++) {
+    ASSERT_TRUE(results_[stage].solvable) << "stage " << stage;
+    EXPECT_GE(results_[stage].actions.size(), 25u) << "stage " << stage;
+  }
+}
+
+TEST_F(Stages, EverySolutionReplaysToAWin) {
+  for (int stage = 0; stage < StMAX; stage++) {
+    if (!results_[stage].solvable) continue;
+    std::string path = "/tmp/kobako_stage_solution_" + std::to_string(getpid()) + ".txt";
+    EXPECT_TRUE(WriteSolutionScript(stage, results_[stage].actions, path)) << "stage " << stage;
+    std::remove(path.c_str());
+  }
+}
+
+TEST_F(Stages, WinningBoxHoldsTheVillagerOfTheRescueLine) {
+  for (int stage = 0; stage < 10; stage++) {
+    StageNo = stage;
+    SetupStage(stage);
+    ASSERT_EQ(StageNo, stage) << "data file of stage " << stage << " is missing";
+    int winners = 0;
+    for (int i = 0; i < BMAX; i++) {
+      int kind = ItemKind(Items[i]);
+      if ((kind == 4 || kind == 5) && Items[i].Act != -1) {
+        EXPECT_EQ(Items[i].Act, kRescued[stage]) << "stage " << stage;
+        winners++;
+      }
+    }
+    EXPECT_EQ(winners, 1) << "stage " << stage;
+  }
+}
+
+TEST_F(Stages, DemonLordIsTheFirstFigureOfTheLastStage) {
+  StageNo = 10;
+  SetupStage(10);
+  ASSERT_EQ(StageNo, 10);
+  ASSERT_GE(VMAX, 1);
+  EXPECT_EQ(Vills[0].Kind, 204);
+  EXPECT_EQ(Vills[0].State, 1);
+  EXPECT_GT(Vills[0].TilePt.y + 1, 0);
+  EXPECT_LT(Vills[0].TilePt.y + 1, TMAX) << "the tile below him must be on the map";
+}
+
+TEST_F(Stages, ItemsAreListedByKindSoNothingMovesOnTheFirstSort) {
+  for (int stage = 0; stage < StMAX; stage++) {
+    StageNo = stage;
+    SetupStage(stage);
+    ASSERT_EQ(StageNo, stage);
+    ASSERT_LE(BMAX, ITEM_CAPACITY);
+    for (int i = 0; i < BMAX; i++) {
+      EXPECT_EQ(Items[i].No, i) << "stage " << stage;
+      if (i > 0) {
+        EXPECT_LE(ItemKind(Items[i - 1]), ItemKind(Items[i])) << "stage " << stage;
+      }
+    }
+  }
+}
+
+TEST_F(Stages, MessageFileFillsEverySlotWithinTheWindow) {
+  for (auto& slot : MesText) slot[0] = 0;
+  ReadDataFile("data/mes.txt");
+  DataPos = 0;
+  ParseRecords();
+  for (int n = 0; n < MES_COUNT; n++) {
+    std::string text = MesText[n];
+    ASSERT_FALSE(text.empty()) << "message " << n;
+    int lines = 0;
+    size_t start = 0;
+    for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+      lines++;
+      // 370 pixels hold 15 full-width characters of the 12-pixel message font.
+      EXPECT_LE(end - start, 30u) << "message " << n << " line " << lines;
+    }
+    EXPECT_EQ(start, text.size()) << "message " << n << " ends with its line break";
+    EXPECT_GE(lines, 1);
+    EXPECT_LE(lines, 4) << "message " << n;
+  }
+}
