@@ -60,16 +60,17 @@ bool WriteBmp(const std::string& path, const Canvas& canvas) {
 }
 
 bool WritePng(const std::string& path, const Canvas& canvas) {
-  SDL_Surface* surface =
-      SDL_CreateRGBSurfaceWithFormat(0, canvas.Width(), canvas.Height(), 24, SDL_PIXELFORMAT_RGB24);
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, canvas.Width(), canvas.Height(), 32,
+                                                        SDL_PIXELFORMAT_RGBA32);
   if (!surface) return false;
   for (int y = 0; y < canvas.Height(); ++y) {
     uint8_t* row = static_cast<uint8_t*>(surface->pixels) + y * surface->pitch;
     for (int x = 0; x < canvas.Width(); ++x) {
       Rgb c = canvas.Get(x, y);
-      row[3 * x] = c.r;
-      row[3 * x + 1] = c.g;
-      row[3 * x + 2] = c.b;
+      row[4 * x] = c.r;
+      row[4 * x + 1] = c.g;
+      row[4 * x + 2] = c.b;
+      row[4 * x + 3] = c == kKey ? 0 : 255;  // the key colour is transparent here too
     }
   }
   bool ok = IMG_SavePNG(surface, path.c_str()) == 0;

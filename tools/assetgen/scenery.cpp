@@ -1,17 +1,18 @@
 #include "tools/assetgen/scenery.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace assetgen {
 
-void Hills(Canvas& c, double base, double amp, double freq, double phase, Rgb color,
-           uint32_t seed) {
+void Hills(Canvas& c, double base, double amp, double freq, double phase, Rgb color, uint32_t seed,
+           int bottom) {
   Prng rng(seed);
   const Rgb rim = Mix(color, MakeRgb(255, 255, 230), 0.25);
   for (int x = 0; x < c.Width(); ++x) {
     const double top = base + amp * std::sin(x * freq + phase) +
                        amp * 0.3 * std::sin(x * freq * 2.7 + phase * 1.3);
-    for (int y = std::max(0, static_cast<int>(top)); y < c.Height(); ++y) {
+    for (int y = std::max(0, static_cast<int>(top)); y < std::min(c.Height(), bottom); ++y) {
       const double depth = y - top;
       Rgb col = depth < 2 ? rim : color;
       if (depth > 2 && rng.Unit() < 0.06) col = Scale(color, 0.9);

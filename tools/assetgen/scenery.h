@@ -5,9 +5,9 @@
 namespace assetgen {
 
 // Fills everything below the curve y = base + amp * sin(x * freq + phase) (plus a second,
-// smaller wave) with the colour, lightly textured.
+// smaller wave) down to bottom with the colour, lightly textured.
 void Hills(Canvas& c, double base, double amp, double freq, double phase, Rgb color,
-           uint32_t seed = 1);
+           uint32_t seed = 1, int bottom = 1 << 20);
 // A puffy cloud centred at (x, y), about w wide.
 void Cloud(Canvas& c, double x, double y, double w, Rgb color = MakeRgb(250, 250, 255));
 // A triangular mountain with an optional snow cap.

@@ -1,6 +1,7 @@
 // Floor tiles: a textured top face with light back edges and dark front edges, and the two
 // front faces showing the tile's thickness at the map's edges.
 #include <cmath>
+#include <cstdlib>
 
 #include "tools/assetgen/areas.h"
 #include "tools/assetgen/iso.h"
@@ -102,7 +103,12 @@ void DrawFloor(Canvas& c, int area, bool underHero) {
   Mask top(c.Width(), c.Height());
   top.Polygon(
       {IsoPoint(0, 0, 0, 0), IsoPoint(1, 0, 0, 0), IsoPoint(1, 1, 0, 0), IsoPoint(0, 1, 0, 0)});
-  const Rgb glow = MakeRgb(255, 236, 130);
+  // The glow under the hero: warm orange or pale gold, whichever stands out more on this floor.
+  auto distance = [](Rgb a, Rgb b) {
+    return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b);
+  };
+  const Rgb orange = MakeRgb(255, 190, 60), pale = MakeRgb(255, 250, 190);
+  const Rgb glow = distance(look.ground, orange) > distance(look.ground, pale) ? orange : pale;
   Paint(c, top, [&](int x, int y, bool edge) {
     double u, v;
     IsoUv(x + 0.5, y + 0.5, 0, 0, &u, &v);
@@ -115,7 +121,7 @@ void DrawFloor(Canvas& c, int area, bool underHero) {
     } else if (underHero) {
       // The tile the hero stands on glows warmly, brighter towards its centre.
       const double d = std::hypot(u - 0.5, v - 0.5);
-      col = Mix(col, glow, 0.45 - d * 0.4);
+      col = Mix(col, glow, 0.55 - d * 0.4);
     }
     return Opaque(col);
   });
