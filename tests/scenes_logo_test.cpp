@@ -39,6 +39,15 @@ class Logo : public frontfix::FrontScenes {
     return ball;
   }
 
+  // Space skips the logo; it is let go on the title.
+  void SkipToTitle() {
+    Enter();
+    Key(VK_SPACE, true);
+    Turn();
+    ToTitle();
+    Key(VK_SPACE, false);
+  }
+
   // From the logo's end to the title, through the two scenes that only hand over.
   void ToTitle() {
     ASSERT_EQ(CurrentScene, LogoEndScene);
@@ -156,11 +165,7 @@ TEST_F(Logo, PiecesWaitForEveryBallAndThenRiseIntoTheTitle) {
 }
 
 TEST_F(Logo, TitleCursorMovesWithoutWrapping) {
-  Enter();
-  Key(VK_SPACE, true);
-  Turn();
-  ToTitle();
-  Key(VK_SPACE, false);
+  SkipToTitle();
   TitleCursor = 0;
   Key(VK_UP, true);
   Turn();
@@ -181,11 +186,7 @@ TEST_F(Logo, TitleCursorMovesWithoutWrapping) {
 }
 
 TEST_F(Logo, ChosenTitleEntryAlternatesItsFramesEveryFiveFrames) {
-  Enter();
-  Key(VK_SPACE, true);
-  Turn();
-  ToTitle();
-  Key(VK_SPACE, false);
+  SkipToTitle();
   TitleCursor = 0;
   TitleAnim = 9;
   std::vector<uint16_t> entry0, entry1;
@@ -205,11 +206,7 @@ TEST_F(Logo, ChosenTitleEntryAlternatesItsFramesEveryFiveFrames) {
 }
 
 TEST_F(Logo, SpaceOnTheSecondTitleEntryQuits) {
-  Enter();
-  Key(VK_SPACE, true);
-  Turn();
-  ToTitle();
-  Key(VK_SPACE, false);
+  SkipToTitle();
   Key(VK_DOWN, true);
   Turn();
   ASSERT_EQ(TitleCursor, 1);
