@@ -1,11 +1,18 @@
 // The scenes that run a stage: the stage start, the wipe that reveals it, and the play scene with
 // its hand-overs to the wipe, the pause menu, the stage select and the ending.
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/allocator_interface.h>
-#else
-#include <malloc.h>
+#define KOBAKO_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KOBAKO_ASAN 1
+#endif
+#endif
+#if defined(KOBAKO_ASAN)
+// The sanitizer's allocator replaces malloc's, so ask it directly.
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 #include <cstdio>
@@ -37,7 +44,7 @@ void WriteText(const std::string& path, const std::string& text) {
 
 // Bytes the program holds on the heap right now.
 size_t HeapInUse() {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(KOBAKO_ASAN)
   return __sanitizer_get_current_allocated_bytes();
 #else
   return mallinfo2().uordblks;
