@@ -117,8 +117,9 @@ void SdlBackend::ShowCursor(bool show) {
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool) {
+void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
   if (!picture_ || width != kWidth || height != kHeight) return;
+  if (isPresent) ++presents_;
   SDL_UpdateTexture(picture_.get(), nullptr, pixels, width * 2);
   hasPicture_ = true;
   Render();
@@ -169,10 +170,13 @@ void SdlBackend::Render() {
   SDL_RenderPresent(renderer);
 }
 
+bool SdlBackend::Fullscreen() const {
+  return window_ && (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
 void SdlBackend::ToggleFullscreen() {
   if (!window_) return;
-  bool fullscreen = (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  if (!fullscreen) {
+  if (!Fullscreen()) {
     SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
     return;
   }

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,6 +42,10 @@ class SdlBackend : public Backend {
   bool MusicPlaying() override;
   void DebugLine(const char* text) override;
 
+  // For the smoke tests and the measurements.
+  int PresentCount() const { return presents_; }
+  bool Fullscreen() const;
+
  private:
   void HandleEvent(const SDL_Event& event);
   void ToggleFullscreen();
@@ -53,6 +58,7 @@ class SdlBackend : public Backend {
   bool closePosted_ = false;
   bool debugToStderr_ = false;
   bool hasPicture_ = false;
+  std::atomic<int> presents_{0};  // read by test timers on other threads
   SdlPtr<SDL_Window> window_;
   SdlPtr<SDL_Renderer> renderer_;
   SdlPtr<SDL_Texture> picture_;  // the 640 x 480 RGB565 frame
