@@ -5,6 +5,30 @@
 #include "gfx/mydraw.h"
 #include "gfx/pixel_mix.h"
 
+namespace {
+
+// What BltFast with the source key does, through the row kernel: several times faster than
+// testing pixel by pixel. The run already lies inside both surfaces.
+void KeyedCopy(DirectDrawSurface& target, DirectDrawSurface& source, const Run& run) {
+  void* to = nullptr;
+  void* from = nullptr;
+  int32_t toPitch = 0, fromPitch = 0;
+  target.Lock(&to, &toPitch);
+  source.Lock(&from, &fromPitch);
+  const PixelView out = SurfaceView(static_cast<uint16_t*>(to), toPitch, target);
+  const PixelView in = SurfaceView(static_cast<uint16_t*>(from), fromPitch, source);
+  if (out.pixels != nullptr && in.pixels != nullptr) {
+    for (int64_t j = 0; j < run.h; ++j) {
+      KeyedCopyRow(out.pixels + (run.y + j) * out.row + run.x,
+                   in.pixels + (run.T + j) * in.row + run.L, run.w, source.ColorKey());
+    }
+  }
+  source.Unlock();
+  target.Unlock();
+}
+
+}  // namespace
+
 uint8_t MyDDraw::Blit(BlitRequest& request) {
   // A request naming no slot draws nothing rather than reading past the table.
   if (!IsSlotId(request.Dst) || !IsSlotId(request.Src)) return 1;
@@ -50,11 +74,15 @@ uint8_t MyDDraw::BlitCopy(BlitRequest& r) {
           r.SrcRect.right - int64_t{r.SrcRect.left},
           r.SrcRect.bottom - int64_t{r.SrcRect.top}};
   if (!KeepInside(run, into, from)) return 0;
+  const bool keyed = (r.Mode & 0xF0) == 0x00;
+  if (keyed && source->HasColorKey() && source != target) {
+    KeyedCopy(*target, *source, run);
+    return 0;
+  }
   const RECT rect{static_cast<int32_t>(run.L), static_cast<int32_t>(run.T),
                   static_cast<int32_t>(run.L + run.w), static_cast<int32_t>(run.T + run.h)};
-  const DWORD key = (r.Mode & 0xF0) == 0x00 ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY;
   target->BltFast(static_cast<int>(run.x), static_cast<int>(run.y), source, &rect,
-                  DDBLTFAST_WAIT | key);
+                  DDBLTFAST_WAIT | (keyed ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY));
   return 0;
 }
 

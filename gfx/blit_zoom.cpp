@@ -69,7 +69,7 @@ uint8_t MyDDraw::BlitZoom(BlitRequest& r) {
   const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
   const PixelView from = CopyView(slots_[r.Src]);
   ForZoomedRows(into, from, r, w, h, z.step,
-                [](uint16_t* d, const uint16_t* s, int64_t n) { KeyedCopyRow(d, s, n); });
+                [](uint16_t* d, const uint16_t* s, int64_t n) { KeyedCopyRow(d, s, n, 0); });
   UnlockSlot(r.Dst);
   return 0;
 }

@@ -12,5 +12,5 @@ void MixRow(MixKind kind, uint16_t* dst, const uint16_t* src, int64_t n, unsigne
 void DarkenRow(uint16_t* dst, int64_t n, unsigned level);
 // Each channel becomes d + s + k less half the channel's range, clamped; source 0 is skipped.
 void TintRow(uint16_t* dst, const uint16_t* src, int64_t n, unsigned kB, unsigned kG, unsigned kR);
-// Copies the non-zero pixels of a row.
-void KeyedCopyRow(uint16_t* dst, const uint16_t* src, int64_t n);
+// Copies the pixels of a row that differ from the key.
+void KeyedCopyRow(uint16_t* dst, const uint16_t* src, int64_t n, uint16_t key);

@@ -102,6 +102,31 @@ TEST_F(BlendTest, KeyedCopySkipsBlackAndUnkeyedCopyDrawsIt) {
   EXPECT_EQ(Back(21, 10), 0x0001);
 }
 
+TEST_F(BlendTest, KeyedCopyHonoursTheSlotsOwnKey) {
+  SurfaceId keyFive = -1, noKey = -1;
+  ASSERT_TRUE(draw->MakeSurface(&keyFive, 37, 2, 5, 0));
+  ASSERT_TRUE(draw->MakeSurface(&noKey, 37, 2, -1, 0));
+  std::vector<uint16_t> pixels(37 * 2);
+  for (int i = 0; i < 74; ++i)
+    pixels[i] = static_cast<uint16_t>(i % 3 == 0 ? 5 : i % 3 == 1 ? 0 : 900 + i);
+  Load(keyFive, 37, 2, pixels);
+  Load(noKey, 37, 2, pixels);
+  FillBack(0xAAAA);
+  BlitRequest five = Request(BLIT_COPY, keyFive, RECT{0, 0, 37, 2}, 1, 1);
+  EXPECT_EQ(draw->Blit(five), 0);
+  BlitRequest plain = Request(BLIT_COPY, noKey, RECT{0, 0, 37, 2}, 1, 3);
+  EXPECT_EQ(draw->Blit(plain), 0);
+  int wrong = 0;
+  for (int i = 0; i < 74; ++i) {
+    const int x = 1 + i % 37, y = 1 + i / 37;
+    wrong += Back(x, y) != (pixels[i] == 5 ? 0xAAAA : pixels[i]);
+    wrong += Back(x, y + 2) != pixels[i];
+  }
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(Back(0, 1), 0xAAAA);
+  EXPECT_EQ(Back(38, 1), 0xAAAA);
+}
+
 TEST_F(BlendTest, AlphaAtItsEndsLosesOneStep) {
   const SurfaceId white = MakeFilled(4, 4, Rgb(31, 63, 31));
   FillBack(Rgb(31, 63, 31));
