@@ -16,6 +16,7 @@
 #include "scenes/play_scene.h"
 #include "scenes/stage_start.h"
 #include "tests/bitmap_file_writer.h"
+#include "tests/play_display.h"
 #include "world/world.h"
 
 namespace {
@@ -41,16 +42,7 @@ void BringUpStage() {
   std::string frame = std::string(dir) + "/frame.bmp";
   WriteBitmapFile(frame, 640, 1000,
                   [](int x, int y) { return static_cast<uint16_t>((x * 31 + y * 7) | 0x0841); });
-  DirectDrawCreate(&lpDD);
-  lpDD->SetDisplayMode(640, 480, 16);
-  lpDD->CreatePrimarySurface(&lpPrimary);
-  lpDD->CreateSurface(640, 480, &lpBackbuffer);
-  hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                      FIXED_PITCH | FF_MODERN, "");
-  theDDraw = new MyDDraw();
-  theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-  theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
-  theDDraw->ReadBitmap(FrameId, frame.c_str());
+  OpenStageDisplay(frame.c_str(), frame.c_str());
   std::filesystem::remove_all(dir);
 
   lpBack = Sheet(640, 480, 0x4208);

@@ -1,6 +1,8 @@
 // Stage rendering: what covers what on the oblique map, and where the clipped copies cut.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "play/render.h"
 #include "tests/play_stage_fixture.h"
 
@@ -20,27 +22,27 @@ int FloorLine(int x, int y) {
 
 class StageRendering : public StageTest {};
 
-TEST_F(StageRendering, HeroSteppingLeftIsDrawnInTheTurnOfTheCellHeLeaves) {
-  // Halfway from (4, 4) to (3, 4): the floor of (4, 4) comes after (3, 4) in the painter's
-  // order, so drawing him in the turn of (3, 4) would let that floor paint over his feet.
-  PlaceHero(3, 4);
+// Halfway from (4, 4) to a smaller x or y: the floor of (4, 4) comes after the cell he enters in
+// the painter's order, so drawing him in the turn of that cell would let the floor of (4, 4)
+// paint over his feet.
+class HeroSteppingBack : public StageRendering, public ::testing::WithParamInterface<TilePoint> {};
+
+TEST_P(HeroSteppingBack, IsDrawnInTheTurnOfTheCellHeLeaves) {
+  TilePoint to = GetParam();
+  PlaceHero(to.x, to.y);
   Chara.OldPt = {4, 4};
-  DPoint from = TilePosition(4, 4), to = TilePosition(3, 4);
-  Chara.Pos = {(from.x + to.x) / 2, (from.y + to.y) / 2};
+  DPoint a = TilePosition(4, 4), b = TilePosition(to.x, to.y);
+  Chara.Pos = {(a.x + b.x) / 2, (a.y + b.y) / 2};
   RenderStage();
   POINT old = FloorCorner(4, 4);
   EXPECT_EQ(Pixel(lpBackbuffer, old.x + 20, old.y + 5), kHeroColour);
 }
 
-TEST_F(StageRendering, HeroSteppingUpIsDrawnInTheTurnOfTheCellHeLeaves) {
-  PlaceHero(4, 3);
-  Chara.OldPt = {4, 4};
-  DPoint from = TilePosition(4, 4), to = TilePosition(4, 3);
-  Chara.Pos = {(from.x + to.x) / 2, (from.y + to.y) / 2};
-  RenderStage();
-  POINT old = FloorCorner(4, 4);
-  EXPECT_EQ(Pixel(lpBackbuffer, old.x + 20, old.y + 5), kHeroColour);
-}
+INSTANTIATE_TEST_SUITE_P(LeftAndUp, HeroSteppingBack,
+                         ::testing::Values(TilePoint{3, 4}, TilePoint{4, 3}),
+                         [](const ::testing::TestParamInfo<TilePoint>& info) {
+                           return std::string(info.param.x < 4 ? "Left" : "Up");
+                         });
 
 TEST_F(StageRendering, NearerFloorCoversTheFeetOfAHeroSteppingRight) {
   // Stepping right he belongs to his new cell already; the floor of (4, 5), drawn after it,

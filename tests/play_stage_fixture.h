@@ -18,6 +18,7 @@
 #include "gfx/mydraw.h"
 #include "platform/gdi.h"
 #include "tests/bitmap_file_writer.h"
+#include "tests/play_display.h"
 #include "tests/support/headless.h"
 #include "world/stage_map.h"
 #include "world/world.h"
@@ -85,19 +86,7 @@ class StageTest : public ::testing::Test {
     WriteBitmap("img/Back.bmp", 640, 480, [](int, int) { return kWipeColour; });
 
     TestBackend().Reset();
-    DirectDrawCreate(&lpDD);
-    lpDD->SetDisplayMode(640, 480, 16);
-    lpDD->CreatePrimarySurface(&lpPrimary);
-    lpDD->CreateSurface(640, 480, &lpBackbuffer);
-    hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                        FIXED_PITCH | FF_MODERN, "");
-    theDDraw = new MyDDraw();
-    theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-    theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
-    theDDraw->ReadBitmap(FrameId, "img/frame.bmp");
-    theDDraw->MakeSurface(&BackId, 640, 480, 0, 0);
-    theDDraw->ReadBitmap(BackId, "img/Back.bmp");
-
+    OpenStageDisplay("img/frame.bmp", "img/Back.bmp");
     MakeStageSurfaces();
     ResetWorld();
     InitStageMap();
@@ -109,17 +98,7 @@ class StageTest : public ::testing::Test {
   void TearDown() override {
     TestBackend().SetPresentHook(nullptr);
     TestBackend().ReleaseAllKeys();
-    for (LPDIRECTDRAWSURFACE* s : {&lpBack, &lpChar, &lpItem, &lpVill, &lpFram, &lpClea, &lpMenu})
-      ReleaseSurface(*s);
-    delete theDDraw;
-    theDDraw = nullptr;
-    ReleaseSurface(lpBackbuffer);
-    lpPrimary->Release();
-    lpPrimary = nullptr;
-    lpDD->Release();
-    lpDD = nullptr;
-    DeleteObject(hFont);
-    hFont = nullptr;
+    CloseStageDisplay();
     ASSERT_EQ(chdir(oldDir_), 0);
     std::filesystem::remove_all(scratch_);
   }
