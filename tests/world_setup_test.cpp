@@ -3,7 +3,10 @@
 
 #include <string>
 
+#include "app/shell.h"
+#include "platform/ddraw.h"
 #include "platform/win.h"
+#include "tests/support/bmp_writer.h"
 #include "tests/world_stage_text.h"
 #include "world/datafile.h"
 #include "world/setup.h"
@@ -75,6 +78,23 @@ TEST(DataFiles, NameIsFoundWhateverItsLetterCase) {
   ReadDataFile("data/data03.txt");
   EXPECT_EQ(StageNo, 3);
   EXPECT_EQ(DataSize, 7);
+}
+
+TEST(DataFiles, PictureRecordsLoadIntoTheStageSurfaces) {
+  ScratchDir dir;
+  ASSERT_TRUE(WriteFile("red.bmp", MakeBmp(2, 2, 24, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000})));
+  ASSERT_TRUE(WriteFile("blue.bmp", MakeBmp(2, 2, 24, {0x0000FF, 0x0000FF, 0x0000FF, 0x0000FF})));
+  DirectDrawSurface back(4, 4, false);
+  DirectDrawSurface hero(4, 4, false);
+  lpBack = &back;
+  lpChar = &hero;
+  stagetext::ParseText(Crlf({"@GB,red.bmp", "@GH,blue.bmp", "@E"}));
+  lpBack = nullptr;
+  lpChar = nullptr;
+  EXPECT_EQ(back.Pixels()[0], 0xF800);
+  EXPECT_EQ(back.Pixels()[4 + 1], 0xF800);
+  EXPECT_EQ(back.Pixels()[2], 0);
+  EXPECT_EQ(hero.Pixels()[0], 0x001F);
 }
 
 TEST(SetupStage, StageNumberAboveTheLastBecomesOne) {
