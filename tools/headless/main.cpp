@@ -1,0 +1,147 @@
+// kobako-headless [--data DIR] [--stage N] [--seed N] SCRIPT
+// Runs the game from its normal start on the headless backend and follows the script (see
+// script.h). Exits with the game's exit code, or 0 at the script's end. The game seeds its
+// random numbers from the time since the program started; the runner seeds them again right
+// after the start with a fixed number (--seed, default 1) so that every run repeats exactly.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+
+#include "app/entry.h"
+#include "platform/backend_headless.h"
+#include "platform/win.h"
+#include "tools/headless/script.h"
+#include "tools/headless/start_stage.h"
+#include "tools/headless/state_json.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Options {
+  std::string dataDir = ".";
+  int stage = -1;
+  unsigned seed = 1;
+  std::string scriptPath;
+};
+
+int Usage(const char* why) {
+  std::fprintf(
+      stderr,
+      "kobako-headless: %s\nusage: kobako-headless [--data DIR] [--stage N] [--seed N] SCRIPT\n",
+      why);
+  return 2;
+}
+
+bool ParseOptions(int argc, char** argv, Options* options) {
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--data" && i + 1 < argc) {
+      options->dataDir = argv[++i];
+    } else if (arg == "--stage" && i + 1 < argc) {
+      char* end = nullptr;
+      long stage = std::strtol(argv[++i], &end, 10);
+      if (*end != '\0' || stage < 0 || stage > 10) return false;
+      options->stage = static_cast<int>(stage);
+    } else if (arg == "--seed" && i + 1 < argc) {
+      char* end = nullptr;
+      unsigned long seed = std::strtoul(argv[++i], &end, 10);
+      if (*end != '\0') return false;
+      options->seed = static_cast<unsigned>(seed);
+    } else if (i == argc - 1 && arg.rfind("--", 0) != 0) {
+      options->scriptPath = arg;
+    } else {
+      return false;
+    }
+  }
+  return !options->scriptPath.empty();
+}
+
+// Runs the script's steps as the frames are presented.
+class Runner {
+ public:
+  Runner(Script script, HeadlessBackend& backend) : script_(std::move(script)), backend_(backend) {
+    std::stable_sort(script_.steps.begin(), script_.steps.end(),
+                     [](const ScriptStep& a, const ScriptStep& b) { return a.frame < b.frame; });
+  }
+
+  void AfterPresent(int presents) {
+    while (next_ < script_.steps.size() && script_.steps[next_].frame <= presents) {
+      const ScriptStep& step = script_.steps[next_++];
+      if (step.frame == presents) Run(step, presents);
+    }
+    if (presents == script_.end) {
+      std::fflush(nullptr);
+      std::exit(0);
+    }
+  }
+
+ private:
+  void Run(const ScriptStep& step, int presents) {
+    switch (step.kind) {
+      case ScriptStep::KEYS:
+        backend_.ReleaseAllKeys();
+        for (int vk : step.keys) backend_.SetKeyDown(vk, true);
+        break;
+      case ScriptStep::ESCAPE:
+        PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+        break;
+      case ScriptStep::SHOT:
+        if (!backend_.SavePng(step.file)) {
+          std::fprintf(stderr, "kobako-headless: cannot write %s\n", step.file.c_str());
+        }
+        break;
+      case ScriptStep::STATE:
+        if (!WriteStateFile(step.file, presents)) {
+          std::fprintf(stderr, "kobako-headless: cannot write %s\n", step.file.c_str());
+        }
+        break;
+    }
+  }
+
+  Script script_;
+  HeadlessBackend& backend_;
+  size_t next_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (!ParseOptions(argc, argv, &options)) return Usage("bad arguments");
+  std::ifstream file(options.scriptPath, std::ios::binary);
+  if (!file) return Usage(("cannot read " + options.scriptPath).c_str());
+  std::ostringstream text;
+  text << file.rdbuf();
+  Script script;
+  std::string error;
+  if (!ParseScript(text.str(), &script, &error)) {
+    std::fprintf(stderr, "kobako-headless: %s: %s\n", options.scriptPath.c_str(), error.c_str());
+    return 2;
+  }
+  // Output files are named relative to where the runner was started, not to the data folder.
+  for (ScriptStep& step : script.steps) {
+    if (!step.file.empty()) step.file = fs::absolute(step.file).string();
+  }
+  std::error_code cd;
+  fs::current_path(options.dataDir, cd);
+  if (cd) return Usage(("cannot enter " + options.dataDir).c_str());
+
+  HeadlessBackend backend;
+  backend.SetEchoDebug(std::getenv("KOBAKO_DEBUG") != nullptr);
+  SetBackend(&backend);
+  Runner runner(std::move(script), backend);
+  backend.SetPresentHook([&runner](int presents) { runner.AfterPresent(presents); });
+
+  int failure = BringUp();
+  if (failure != 0) return failure;
+  Srand(options.seed);
+  if (options.stage >= 0) StartAtStage(options.stage);
+  runner.AfterPresent(0);
+  return MainLoop();
+}

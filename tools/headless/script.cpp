@@ -1,0 +1,100 @@
+#include "tools/headless/script.h"
+
+#include <cstdlib>
+#include <sstream>
+
+#include "platform/win.h"
+
+namespace {
+
+bool ParseFrame(const std::string& word, int* frame) {
+  if (word.empty() || word.find_first_not_of("0123456789") != std::string::npos) return false;
+  if (word.size() > 9) return false;
+  *frame = std::atoi(word.c_str());
+  return true;
+}
+
+int KeyCode(const std::string& name) {
+  static const struct {
+    const char* name;
+    int vk;
+  } kKeys[] = {
+      {"Up", VK_UP},       {"Down", VK_DOWN},   {"Left", VK_LEFT},    {"Right", VK_RIGHT},
+      {"Space", VK_SPACE}, {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
+  };
+  for (const auto& key : kKeys) {
+    if (name == key.name) return key.vk;
+  }
+  return 0;
+}
+
+bool ParseKeys(const std::string& list, std::vector<int>* keys, std::string* why) {
+  if (list == "-") return true;
+  std::istringstream in(list);
+  for (std::string name; std::getline(in, name, ',');) {
+    int vk = KeyCode(name);
+    if (vk == 0) {
+      *why = "unknown key \"" + name + "\"";
+      return false;
+    }
+    keys->push_back(vk);
+  }
+  return true;
+}
+
+bool ParseLine(const std::string& line, Script* script, std::string* why) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  if (words.empty() || words[0][0] == '#') return true;
+  int frame = 0;
+  if (words[0] == "end") {
+    if (words.size() != 2 || !ParseFrame(words[1], &frame)) {
+      *why = "expected: end N";
+      return false;
+    }
+    script->end = frame;
+    return true;
+  }
+  if (words[0] != "at" || words.size() != 4 || !ParseFrame(words[1], &frame)) {
+    if (words[0] == "at" && words.size() == 3 && words[2] == "escape" &&
+        ParseFrame(words[1], &frame)) {
+      script->steps.push_back({ScriptStep::ESCAPE, frame, {}, ""});
+      return true;
+    }
+    *why = "expected: at N keys|escape|shot|state ...";
+    return false;
+  }
+  ScriptStep step{ScriptStep::KEYS, frame, {}, ""};
+  if (words[2] == "keys") {
+    if (!ParseKeys(words[3], &step.keys, why)) return false;
+  } else if (words[2] == "shot") {
+    step.kind = ScriptStep::SHOT;
+    step.file = words[3];
+  } else if (words[2] == "state") {
+    step.kind = ScriptStep::STATE;
+    step.file = words[3];
+  } else {
+    *why = "unknown action \"" + words[2] + "\"";
+    return false;
+  }
+  script->steps.push_back(step);
+  return true;
+}
+
+}  // namespace
+
+bool ParseScript(const std::string& text, Script* script, std::string* error) {
+  std::istringstream in(text);
+  int number = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string why;
+    if (!ParseLine(line, script, &why)) {
+      *error = "line " + std::to_string(number) + ": " + why;
+      return false;
+    }
+  }
+  return true;
+}

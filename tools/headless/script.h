@@ -1,0 +1,25 @@
+// The runner's script: what to do after which presented frame.
+//   at N keys Up,Space     keys held from frame N on ("-" for none)
+//   at N escape            an Escape key press
+//   at N shot FILE.png     the screen after frame N
+//   at N state FILE.json   the game's state after frame N
+//   end N                  stop after frame N with exit code 0
+// Lines starting with # are comments; frame 0 means before the first frame.
+#pragma once
+#include <string>
+#include <vector>
+
+struct ScriptStep {
+  enum Kind { KEYS, ESCAPE, SHOT, STATE } kind;
+  int frame;
+  std::vector<int> keys;  // virtual key codes, for KEYS
+  std::string file;       // for SHOT and STATE
+};
+
+struct Script {
+  std::vector<ScriptStep> steps;  // in file order
+  int end = -1;                   // -1: run until the game quits
+};
+
+// Parses the script text; on a bad line returns false with the line's number and why in error.
+bool ParseScript(const std::string& text, Script* script, std::string* error);

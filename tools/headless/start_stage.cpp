@@ -1,0 +1,14 @@
+#include "tools/headless/start_stage.h"
+
+#include "app/shell.h"
+#include "scenes/stage_start.h"
+#include "world/stage_map.h"
+#include "world/world.h"
+
+void StartAtStage(int stage) {
+  InitStageMap();
+  StageMapReady = 1;
+  SelectCursor = stage;
+  StageNo = stage;
+  CurrentScene = StageStartScene;
+}
