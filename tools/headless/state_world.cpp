@@ -8,19 +8,6 @@
 
 namespace {
 
-void AppendInt(std::string& json, const char* name, int value) {
-  json += '"';
-  json += name;
-  json += "\":";
-  json += std::to_string(value);
-}
-
-void AppendTile(std::string& json, const char* name, TilePoint tile) {
-  json += '"';
-  json += name;
-  json += "\":[" + std::to_string(tile.x) + "," + std::to_string(tile.y) + "]";
-}
-
 // Enough digits to read back the same double; whole numbers keep a ".0".
 std::string Number(double value) {
   char text[40];
@@ -29,91 +16,94 @@ std::string Number(double value) {
   return text;
 }
 
-void AppendPos(std::string& json, const DPoint& pos) {
-  json += "\"pos\":[" + Number(pos.x) + "," + Number(pos.y) + "]";
+// Writes "name":value members, putting the commas between them.
+class Members {
+ public:
+  explicit Members(std::string& json) : json_(json) {}
+
+  Members& Int(const char* name, int value) { return Raw(name, std::to_string(value)); }
+  Members& Tile(const char* name, TilePoint tile) {
+    return Raw(name, "[" + std::to_string(tile.x) + "," + std::to_string(tile.y) + "]");
+  }
+  Members& Pos(const DPoint& pos) {
+    return Raw("pos", "[" + Number(pos.x) + "," + Number(pos.y) + "]");
+  }
+  Members& Raw(const char* name, const std::string& value) {
+    if (!first_) json_ += ',';
+    first_ = false;
+    json_ += '"';
+    json_ += name;
+    json_ += "\":";
+    json_ += value;
+    return *this;
+  }
+
+ private:
+  std::string& json_;
+  bool first_ = true;
+};
+
+std::string Hero() {
+  std::string json = "{";
+  Members(json)
+      .Tile("tile", Chara.TilePt)
+      .Tile("old", Chara.OldPt)
+      .Pos(Chara.Pos)
+      .Int("move", Chara.Move)
+      .Int("turn", Chara.Turn)
+      .Int("anime", Chara.Anime)
+      .Int("animeCnt", Chara.AnimeCnt)
+      .Int("trap", Chara.Trap)
+      .Int("tcnt", Chara.TCnt);
+  return json + "}";
 }
 
-void AppendHero(std::string& json) {
-  json += "\"hero\":{";
-  AppendTile(json, "tile", Chara.TilePt);
-  json += ',';
-  AppendTile(json, "old", Chara.OldPt);
-  json += ',';
-  AppendPos(json, Chara.Pos);
-  json += ',';
-  AppendInt(json, "move", Chara.Move);
-  json += ',';
-  AppendInt(json, "turn", Chara.Turn);
-  json += ',';
-  AppendInt(json, "anime", Chara.Anime);
-  json += ',';
-  AppendInt(json, "animeCnt", Chara.AnimeCnt);
-  json += ',';
-  AppendInt(json, "trap", Chara.Trap);
-  json += ',';
-  AppendInt(json, "tcnt", Chara.TCnt);
-  json += '}';
+std::string ItemList() {
+  std::string json = "[";
+  for (int i = 0; i < BMAX && i < ITEM_CAPACITY; i++) {
+    const ItemRec& item = Items[i];
+    json += i > 0 ? ",{" : "{";
+    Members(json)
+        .Int("no", item.No)
+        .Int("item", item.Item)
+        .Int("f", item.F)
+        .Int("act", item.Act)
+        .Int("move", item.Move)
+        .Tile("tile", item.TilePt)
+        .Tile("old", item.OldPt)
+        .Pos(item.Pos);
+    json += '}';
+  }
+  return json + "]";
 }
 
-void AppendItem(std::string& json, const ItemRec& item) {
-  json += '{';
-  AppendInt(json, "no", item.No);
-  json += ',';
-  AppendInt(json, "item", item.Item);
-  json += ',';
-  AppendInt(json, "f", item.F);
-  json += ',';
-  AppendInt(json, "act", item.Act);
-  json += ',';
-  AppendInt(json, "move", item.Move);
-  json += ',';
-  AppendTile(json, "tile", item.TilePt);
-  json += ',';
-  AppendTile(json, "old", item.OldPt);
-  json += ',';
-  AppendPos(json, item.Pos);
-  json += '}';
-}
-
-void AppendVillager(std::string& json, const VillRec& vill) {
-  json += '{';
-  AppendInt(json, "no", vill.No);
-  json += ',';
-  AppendInt(json, "kind", vill.Kind);
-  json += ',';
-  AppendInt(json, "state", vill.State);
-  json += ',';
-  AppendInt(json, "anime", vill.Anime);
-  json += ',';
-  AppendInt(json, "animeCnt", vill.AnimeCnt);
-  json += ',';
-  AppendTile(json, "tile", vill.TilePt);
-  json += ',';
-  AppendPos(json, vill.Pos);
-  json += '}';
+std::string VillagerList() {
+  std::string json = "[";
+  for (int i = 0; i < VMAX && i < VILL_CAPACITY; i++) {
+    const VillRec& vill = Vills[i];
+    json += i > 0 ? ",{" : "{";
+    Members(json)
+        .Int("no", vill.No)
+        .Int("kind", vill.Kind)
+        .Int("state", vill.State)
+        .Int("anime", vill.Anime)
+        .Int("animeCnt", vill.AnimeCnt)
+        .Tile("tile", vill.TilePt)
+        .Pos(vill.Pos);
+    json += '}';
+  }
+  return json + "]";
 }
 
 }  // namespace
 
 void AppendWorldState(std::string& json) {
-  AppendInt(json, "stageNo", StageNo);
-  json += ',';
-  AppendInt(json, "stageClear", StageClear);
-  json += ',';
-  AppendInt(json, "bmax", BMAX);
-  json += ',';
-  AppendInt(json, "vmax", VMAX);
-  json += ',';
-  AppendHero(json);
-  json += ",\"items\":[";
-  for (int i = 0; i < BMAX && i < ITEM_CAPACITY; i++) {
-    if (i > 0) json += ',';
-    AppendItem(json, Items[i]);
-  }
-  json += "],\"villagers\":[";
-  for (int i = 0; i < VMAX && i < VILL_CAPACITY; i++) {
-    if (i > 0) json += ',';
-    AppendVillager(json, Vills[i]);
-  }
-  json += ']';
+  Members(json)
+      .Int("stageNo", StageNo)
+      .Int("stageClear", StageClear)
+      .Int("bmax", BMAX)
+      .Int("vmax", VMAX)
+      .Raw("hero", Hero())
+      .Raw("items", ItemList())
+      .Raw("villagers", VillagerList());
 }
