@@ -253,7 +253,7 @@ Canvas DrawPerson(Who who, int facing, int frame) {
           hair.Ellipse(hx, hy - 1, 11, 10.5);
         } else if (side) {
           hair.Rect(0, 0, 64, static_cast<int>(hy - 3));
-          hair.Polygon({{X(-1), hy - 4}, {X(-12), hy - 4}, {X(-12), hy + 8}, {X(-3), hy + 7}});
+          hair.Polygon({{X(-3), hy - 4}, {X(-12), hy - 4}, {X(-12), hy + 8}, {X(-5), hy + 7}});
           hair.Intersect(cap);
         } else {
           hair.Rect(0, 0, 64, static_cast<int>(hy - 3));
@@ -305,6 +305,11 @@ Canvas DrawPerson(Who who, int facing, int frame) {
     const Rgb blush = MakeRgb(248, 150, 140);
     const Rgb mouth = Opaque(MakeRgb(150, 60, 60));
     if (side) {
+      if (k.hairStyle != Hair::kLong && k.hairStyle != Hair::kHelmet) {
+        Mask ear = NewMask();
+        ear.Ellipse(X(-2), hy + 3, 2, 2.5);
+        PaintLit(c, ear, k.skin);
+      }
       DrawEye(c, static_cast<int>(X(5)), static_cast<int>(hy + 2), k);
       c.Set(static_cast<int>(X(8)), static_cast<int>(hy + 6), mouth);
       c.Set(static_cast<int>(X(4)), static_cast<int>(hy + 5), blush);

@@ -70,6 +70,29 @@ void Put(Canvas& canvas, int x, int y, Rgb c, float alpha) {
   }
 }
 
+// The lettering grown by r pixels in every direction: the text drawn again at every offset
+// within the radius, which is how the outline and the shadow get their thickness.
+Coverage Grown(const Coverage& cov, int r) {
+  Coverage out;
+  out.width = cov.width + 2 * r;
+  out.height = cov.height + 2 * r;
+  out.alpha.assign(static_cast<size_t>(out.width) * out.height, 0.0f);
+  for (int j = 0; j < out.height; ++j)
+    for (int i = 0; i < out.width; ++i) {
+      float a = 0;
+      for (int dy = -r; dy <= r; ++dy)
+        for (int dx = -r; dx <= r; ++dx)
+          if (dx * dx + dy * dy <= r * r + r) a = std::max(a, cov.At(i - r + dx, j - r + dy));
+      out.alpha[j * out.width + i] = a;
+    }
+  return out;
+}
+
+void PutAll(Canvas& canvas, int x, int y, const Coverage& cov, Rgb color) {
+  for (int j = 0; j < cov.height; ++j)
+    for (int i = 0; i < cov.width; ++i) Put(canvas, x + i, y + j, color, cov.At(i, j));
+}
+
 }  // namespace
 
 int TextWidth(const std::string& utf8, const TextStyle& style) {
@@ -78,29 +101,14 @@ int TextWidth(const std::string& utf8, const TextStyle& style) {
 
 void DrawText(Canvas& canvas, int x, int y, const std::string& utf8, const TextStyle& style) {
   const Coverage cov = Render(ShiftJisFromUtf8(utf8), style);
-  const int r = style.outlineWidth;
+  const bool outlined = style.outline != kKey && style.outlineWidth > 0;
+  const int r = outlined ? style.outlineWidth : 0;
+  const Coverage grown = Grown(cov, r);
   if (style.shadow != kKey && style.shadowOffset > 0) {
-    const int d = style.shadowOffset + (style.outline != kKey ? r : 0);
-    for (int j = -r; j < cov.height + r; ++j)
-      for (int i = -r; i < cov.width + r; ++i) {
-        float a = 0;
-        for (int dy = -r; dy <= r; ++dy)
-          for (int dx = -r; dx <= r; ++dx)
-            if (dx * dx + dy * dy <= r * r + r) a = std::max(a, cov.At(i + dx, j + dy));
-        Put(canvas, x + i + d, y + j + d, Opaque(style.shadow), a);
-      }
+    const int d = style.shadowOffset;
+    PutAll(canvas, x - r + d, y - r + d, grown, Opaque(style.shadow));
   }
-  if (style.outline != kKey && r > 0) {
-    // The outline is the lettering drawn again at every offset within the outline's radius.
-    for (int j = -r; j < cov.height + r; ++j)
-      for (int i = -r; i < cov.width + r; ++i) {
-        float a = 0;
-        for (int dy = -r; dy <= r; ++dy)
-          for (int dx = -r; dx <= r; ++dx)
-            if (dx * dx + dy * dy <= r * r + r) a = std::max(a, cov.At(i + dx, j + dy));
-        Put(canvas, x + i, y + j, Opaque(style.outline), a);
-      }
-  }
+  if (outlined) PutAll(canvas, x - r, y - r, grown, Opaque(style.outline));
   for (int j = 0; j < cov.height; ++j) {
     const double t = cov.height > 1 ? static_cast<double>(j) / (cov.height - 1) : 0;
     const Rgb fill = style.fillBottom == kKey ? style.fill : Mix(style.fill, style.fillBottom, t);
