@@ -2,32 +2,15 @@
 // keep everything on the map. The input is the key bytes, a separator "####", then the file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
+#include "fuzz/world_checks.h"
 #include "play/actors.h"
 #include "play/movement.h"
 #include "play/play_frame.h"
 #include "world/datafile.h"
 #include "world/setup.h"
 #include "world/world.h"
-
-namespace {
-
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
-
-void CheckWorld() {
-  Check(BMAX >= 0 && BMAX <= ITEM_CAPACITY);
-  Check(VMAX >= 0 && VMAX <= VILL_CAPACITY);
-  Check(InMap(Chara.TilePt.x, Chara.TilePt.y));
-  for (const ItemRec& item : Items) Check(InMap(item.TilePt.x, item.TilePt.y));
-  for (const VillRec& vill : Vills) Check(InMap(vill.TilePt.x, vill.TilePt.y));
-  Check(Chara.AnimeCnt >= 0 && Chara.AnimeCnt < 24);
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > (1u << 16)) return 0;
