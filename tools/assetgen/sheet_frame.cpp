@@ -111,7 +111,7 @@ void Portrait(Canvas& c, int x, int y, const PortraitLook& p, uint32_t seed) {
 void PausePanel(Canvas& c) {
   const int top = 560;
   PanelStyle s;
-  s.fillTop = MakeRgb(28, 36, 78), s.fillBottom = MakeRgb(16, 20, 48);
+  s.fillTop = MakeRgb(20, 24, 56), s.fillBottom = MakeRgb(10, 12, 32);
   s.border = MakeRgb(196, 160, 90), s.borderWidth = 4, s.radius = 12;
   DrawPanel(c, 0, top, 280, 140, s);
   // Faint stars in the night-blue panel, kept away from the text rows.
