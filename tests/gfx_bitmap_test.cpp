@@ -49,6 +49,30 @@ TEST_F(BitmapTest, ScreenSizedPictureFillsSlotAndItsCopy) {
   EXPECT_EQ(std::string(slot.name), path.substr(0, 31));
 }
 
+TEST_F(BitmapTest, StartUpLoadsFrameAndBackInOrder) {
+  const std::string frame = WritePattern("frame.bmp", 640, 1000);
+  const std::string back = WritePattern("Back.bmp", 640, 480);
+  TestBackend().ClearDebugLines();
+  SurfaceId frameId = -1, backId = -1;
+  ASSERT_TRUE(draw->MakeSurface(&frameId, 640, 1000, 0, 0));
+  draw->ReadBitmap(frameId, frame.c_str());
+  ASSERT_TRUE(draw->MakeSurface(&backId, 640, 480, 0, 0));
+  draw->ReadBitmap(backId, back.c_str());
+  const std::vector<std::string> expected = {"\t MyDDraw：サーフェイスを作成する\n",
+                                             "\t MyDDraw：サーフェイス取得= 0\n",
+                                             "\t MyDDraw：サーフェイス作成完了\n",
+                                             "\t メモリ領域確保= 0\n",
+                                             "\t MyDDraw：画像読み込み完了= <" + frame + ">\n",
+                                             "\t MyDDraw：サーフェイスを作成する\n",
+                                             "\t MyDDraw：サーフェイス取得= 1\n",
+                                             "\t MyDDraw：サーフェイス作成完了\n",
+                                             "\t メモリ領域確保= 1\n",
+                                             "\t MyDDraw：画像読み込み完了= <" + back + ">\n"};
+  EXPECT_EQ(Lines(), expected);
+  EXPECT_EQ(frameId, 0);
+  EXPECT_EQ(backId, 1);
+}
+
 TEST_F(BitmapTest, ShorterPictureLeavesLowerRowsAlone) {
   const SurfaceId id = Make(640, 1000);
   draw->FillSurface(id, 0x5555);
