@@ -64,6 +64,20 @@ TEST(Steps, HeldArrowWalksExactlyOneTilePerSixFrames) {
   for (size_t i = 0; i < stepFrames.size(); i++) EXPECT_EQ(stepFrames[i], static_cast<int>(6 * i));
 }
 
+TEST(Steps, TwoHeldArrowsShareOneRepeatCounterAndActInTurn) {
+  Stage stage(StageText(4, 0, {}));
+  const PlayKeys downRight = {false, true, false, true, false, false};
+  std::vector<int> turns;
+  for (int frame = 0; frame < 12; frame++) {
+    stage.Frame(downRight);
+    turns.push_back(Chara.Turn);
+  }
+  // Down comes first in every frame, so it starts each step; right only turns him meanwhile.
+  EXPECT_TRUE(HeroOn(4, 2));
+  const std::vector<int> expected = {1, 3, 3, 1, 3, 3, 1, 3, 3, 1, 3, 3};
+  EXPECT_EQ(turns, expected);
+}
+
 TEST(Steps, TurningWhileSlidingFinishesTheStepUnderWay) {
   Stage stage(StageText(4, 4, {}));
   stage.Frame(kRight);
