@@ -117,7 +117,7 @@ Canvas DrawClearPicture() {
   static const char* kGlyphs[] = {"ク", "リ", "ア", "ー", "！"};
   for (int i = 0; i < 5; ++i) {
     Canvas piece(60, 80);
-    TextStyle s = BigLetter(MakeRgb(255, 255, 190), MakeRgb(255, 150, 40), 54);
+    TextStyle s = BigLetter(MakeRgb(255, 255, 190), MakeRgb(255, 150, 40), 50);
     s.outline = MakeRgb(150, 30, 40);
     DrawTextCentered(piece, 30, 12, kGlyphs[i], s);
     sheet.Paste(piece, 60 * i, 0);
