@@ -25,13 +25,15 @@ cmake --build "$build" -j2 --target "$target" >/dev/null
 topic=${target#*_}
 topic=${topic%_fuzz}
 work="$build/corpus-$topic"
-mkdir -p "$work"
+artifacts="$build/artifacts-$topic"
+mkdir -p "$work" "$artifacts"
 seeds=""
 if [ -d "$root/fuzz/corpus/$topic" ]; then seeds="$root/fuzz/corpus/$topic"; fi
 
 log="$build/$target.log"
 status=0
 "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=2048 \
+  -artifact_prefix="$artifacts/" \
   "$work" $seeds "$@" >"$log" 2>&1 || status=$?
 tail -n 20 "$log"
 runs=$(sed -n 's/^Done \([0-9]*\) runs.*/\1/p' "$log" | tail -n 1)
