@@ -16,7 +16,8 @@ extern char Token[TOKEN_SIZE];
 void ReadDataFile(const char* name);
 // Takes bytes held in memory as the content of a file just read (line breaks become commas).
 void LoadDataBuffer(const char* bytes, int size);
-// Reads a number the way atoi does: white space, a sign, digits; none gives 0.
+// Reads a number the way atoi does (white space, a sign, digits; none gives 0), stopping at
+// plus or minus 1,000,000,000 instead of overflowing.
 int ReadNumber(const char* text);
 // Copies the bytes up to the next comma into dst (at most dstSize - 1 of them).
 void NextToken(char* dst, int dstSize);
