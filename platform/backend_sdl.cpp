@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "platform/win.h"
@@ -63,6 +64,15 @@ void PreferVisibleVideoDrivers() {
   SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
 }
 
+// For start-up measurements: the wall-clock time of the first frame, when asked for.
+void ReportFirstFrame() {
+  if (std::getenv("KOBAKO_REPORT_FIRST_FRAME") == nullptr) return;
+  timespec now;
+  clock_gettime(CLOCK_REALTIME, &now);
+  std::fprintf(stderr, "kobako: first frame at %lld.%06ld\n", static_cast<long long>(now.tv_sec),
+               now.tv_nsec / 1000);
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -119,7 +129,12 @@ void SdlBackend::ShowCursor(bool show) {
 
 void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
   if (!picture_ || width != kWidth || height != kHeight) return;
-  if (isPresent) ++presents_;
+  if (isPresent && ++presents_ == 1) ReportFirstFrame();
+  // Scenes present thirty times a second whether or not anything moved; an unchanged picture
+  // is already on the screen.
+  const size_t count = static_cast<size_t>(width) * height;
+  if (hasPicture_ && std::equal(pixels, pixels + count, shown_.begin())) return;
+  shown_.assign(pixels, pixels + count);
   SDL_UpdateTexture(picture_.get(), nullptr, pixels, width * 2);
   hasPicture_ = true;
   Render();
@@ -159,7 +174,10 @@ void SdlBackend::Render() {
   dst.y = (outHeight - dst.h) / 2;
 
   SDL_Texture* source = picture_.get();
-  if (PrepareScaleTarget(dst.w, dst.h) && SDL_SetRenderTarget(renderer, scaled_.get()) == 0) {
+  // At a whole multiple the nearest-neighbour copy alone is already sharp and exact.
+  const bool wholeMultiple = dst.w % kWidth == 0 && dst.h % kHeight == 0;
+  if (!wholeMultiple && PrepareScaleTarget(dst.w, dst.h) &&
+      SDL_SetRenderTarget(renderer, scaled_.get()) == 0) {
     SDL_RenderCopy(renderer, picture_.get(), nullptr, nullptr);
     SDL_SetRenderTarget(renderer, nullptr);
     source = scaled_.get();

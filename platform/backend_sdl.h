@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/backend.h"
 
@@ -62,6 +63,7 @@ class SdlBackend : public Backend {
   SdlPtr<SDL_Window> window_;
   SdlPtr<SDL_Renderer> renderer_;
   SdlPtr<SDL_Texture> picture_;  // the 640 x 480 RGB565 frame
+  std::vector<uint16_t> shown_;  // the frame on screen, to skip presenting it again
   SdlPtr<SDL_Texture> scaled_;   // the frame blown up by a whole factor, pixels kept square
   int scaledFactor_ = 0;
   SdlPtr<Mix_Music> music_;
