@@ -40,6 +40,15 @@ RECT Intersect(const RECT& a, const RECT& b) {
               std::min(a.bottom, b.bottom)};
 }
 
+// The pixels to copy from. A copy within one surface may overlap itself, so it reads from a
+// snapshot taken before the first write.
+const uint16_t* ReadablePixels(const DirectDrawSurface& src, const DirectDrawSurface& dst,
+                               std::vector<uint16_t>& snapshot) {
+  if (&src != &dst) return src.Pixels();
+  snapshot.assign(src.Pixels(), src.Pixels() + static_cast<size_t>(src.Width()) * src.Height());
+  return snapshot.data();
+}
+
 }  // namespace
 
 DirectDrawSurface::DirectDrawSurface(int width, int height, bool primary)
@@ -83,13 +92,8 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* src, const R
   const int sy = static_cast<int>(inSrc.top + (ct - dy));
   const int tx = static_cast<int>(cl), ty = static_cast<int>(ct);
 
-  // A copy within one surface may overlap itself: read from a snapshot then.
   std::vector<uint16_t> snapshot;
-  const uint16_t* from_pixels = src->pixels_.data();
-  if (src == this) {
-    snapshot = pixels_;
-    from_pixels = snapshot.data();
-  }
+  const uint16_t* from_pixels = ReadablePixels(*src, *this, snapshot);
   const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey_;
   const uint16_t key = src->key_;
   for (int row = 0; row < h; ++row) {
@@ -140,11 +144,7 @@ HRESULT DirectDrawSurface::Blt(const RECT* dstRect, DirectDrawSurface* src, cons
     columns[x - clipped.left] = (s >= 0 && s < src->width_) ? static_cast<int>(s) : -1;
   }
   std::vector<uint16_t> snapshot;
-  const uint16_t* from_pixels = src->pixels_.data();
-  if (src == this) {
-    snapshot = pixels_;
-    from_pixels = snapshot.data();
-  }
+  const uint16_t* from_pixels = ReadablePixels(*src, *this, snapshot);
   const bool keyed = (flags & DDBLT_KEYSRC) && src->hasKey_;
   const uint16_t key = src->key_;
   for (int y = clipped.top; y < clipped.bottom; ++y) {
