@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gfx/mydraw.h"
+#include "tests/gfx_bmp565.h"
 
 namespace {
 
@@ -23,36 +24,6 @@ std::vector<uint16_t> Picture(int width, int height, unsigned seed) {
   std::vector<uint16_t> pixels(static_cast<size_t>(width) * height);
   for (uint16_t& p : pixels) p = random() % 10 == 0 ? 0 : static_cast<uint16_t>(random() | 1);
   return pixels;
-}
-
-void WriteBmp(const std::string& path, int width, int height, const std::vector<uint16_t>& px) {
-  const int rowBytes = (width * 3 + 3) & ~3;
-  std::vector<uint8_t> file(54 + static_cast<size_t>(rowBytes) * height, 0);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, static_cast<uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, static_cast<uint32_t>(width));
-  put32(22, static_cast<uint32_t>(height));
-  file[26] = 1;
-  file[28] = 24;
-  for (int y = 0; y < height; ++y) {
-    uint8_t* row = &file[54 + static_cast<size_t>(height - 1 - y) * rowBytes];
-    for (int x = 0; x < width; ++x) {
-      const uint16_t p = px[static_cast<size_t>(y) * width + x];
-      row[3 * x] = static_cast<uint8_t>((p & 31) << 3);
-      row[3 * x + 1] = static_cast<uint8_t>(((p >> 5) & 63) << 2);
-      row[3 * x + 2] = static_cast<uint8_t>((p >> 11) << 3);
-    }
-  }
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (f == nullptr) return;
-  std::fwrite(file.data(), 1, file.size(), f);
-  std::fclose(f);
 }
 
 // The game's display: FrameId (640 x 1000) and BackId (640 x 480) loaded with pictures.
@@ -80,7 +51,7 @@ struct Display {
   }
   void Load(SurfaceId* id, int w, int h, unsigned seed) {
     const std::string path = "/tmp/kobako_gfx_bench_" + std::to_string(seed) + ".bmp";
-    WriteBmp(path, w, h, Picture(w, h, seed));
+    gfxtest::WriteBmp(path, w, h, Picture(w, h, seed));
     draw->MakeSurface(id, w, h, 0, 0);
     draw->ReadBitmap(*id, path.c_str());
     std::remove(path.c_str());
@@ -150,6 +121,16 @@ void RunSdl(benchmark::State& state, SdlPair& pair, SDL_Rect rect, int x, int y,
   state.SetItemsProcessed(state.iterations() * pixels);
 }
 
+// SDL's alpha-modulated blend of a 640-wide slot picture's rectangle onto the screen.
+void RunSdlBlend(benchmark::State& state, SurfaceId slot, int height, SDL_Rect rect, int x, int y,
+                 uint8_t level, bool keyed) {
+  SdlPair pair(TheDisplay().draw->Slot(slot).pixels, 640, height, kScreenW, kScreenH);
+  if (keyed) SDL_SetColorKey(pair.src, SDL_TRUE, 0);
+  SDL_SetSurfaceAlphaMod(pair.src, level);
+  SDL_SetSurfaceBlendMode(pair.src, SDL_BLENDMODE_BLEND);
+  RunSdl(state, pair, rect, x, y, int64_t{rect.w} * rect.h);
+}
+
 void RunMemcpy(benchmark::State& state, int w, int h) {
   std::vector<uint16_t> from(static_cast<size_t>(kScreenW) * 1000, 1);
   std::vector<uint16_t> to(static_cast<size_t>(kScreenW) * kScreenH, 2);
@@ -169,18 +150,11 @@ void Rescue_kobako(benchmark::State& state) {
             540 * 140);
 }
 void Rescue_sdl(benchmark::State& state) {
-  SdlPair pair(TheDisplay().draw->Slot(0).pixels, 640, 1000, kScreenW, kScreenH);
-  SDL_SetColorKey(pair.src, SDL_TRUE, 0);
-  SDL_SetSurfaceAlphaMod(pair.src, 128);
-  SDL_SetSurfaceBlendMode(pair.src, SDL_BLENDMODE_BLEND);
-  RunSdl(state, pair, SDL_Rect{0, 0, 540, 140}, 40, 10, 540 * 140);
+  RunSdlBlend(state, 0, 1000, SDL_Rect{0, 0, 540, 140}, 40, 10, 128, true);
 }
 // SDL's fastest 565 blend, without the colour key (not the same work: black is blended too).
 void Rescue_sdlnokey(benchmark::State& state) {
-  SdlPair pair(TheDisplay().draw->Slot(0).pixels, 640, 1000, kScreenW, kScreenH);
-  SDL_SetSurfaceAlphaMod(pair.src, 128);
-  SDL_SetSurfaceBlendMode(pair.src, SDL_BLENDMODE_BLEND);
-  RunSdl(state, pair, SDL_Rect{0, 0, 540, 140}, 40, 10, 540 * 140);
+  RunSdlBlend(state, 0, 1000, SDL_Rect{0, 0, 540, 140}, 40, 10, 128, false);
 }
 void Rescue_memcpy(benchmark::State& state) {
   RunMemcpy(state, 540, 140);
@@ -192,11 +166,7 @@ void Darken_kobako(benchmark::State& state) {
   RunKobako(state, Request(BLIT_BLEND | BLEND_SUB, 1, RECT{0, 0, 640, 480}, 0, 0, 200), 640 * 480);
 }
 void Darken_sdl(benchmark::State& state) {
-  SdlPair pair(TheDisplay().draw->Slot(1).pixels, 640, 480, kScreenW, kScreenH);
-  SDL_SetColorKey(pair.src, SDL_TRUE, 0);
-  SDL_SetSurfaceAlphaMod(pair.src, 200);
-  SDL_SetSurfaceBlendMode(pair.src, SDL_BLENDMODE_BLEND);
-  RunSdl(state, pair, SDL_Rect{0, 0, 640, 480}, 0, 0, 640 * 480);
+  RunSdlBlend(state, 1, 480, SDL_Rect{0, 0, 640, 480}, 0, 0, 200, true);
 }
 void Darken_memcpy(benchmark::State& state) {
   RunMemcpy(state, 640, 480);

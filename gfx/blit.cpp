@@ -18,10 +18,9 @@ void KeyedCopy(DirectDrawSurface& target, DirectDrawSurface& source, const Run& 
   const PixelView out = SurfaceView(static_cast<uint16_t*>(to), toPitch, target);
   const PixelView in = SurfaceView(static_cast<uint16_t*>(from), fromPitch, source);
   if (out.pixels != nullptr && in.pixels != nullptr) {
-    for (int64_t j = 0; j < run.h; ++j) {
-      KeyedCopyRow(out.pixels + (run.y + j) * out.row + run.x,
-                   in.pixels + (run.T + j) * in.row + run.L, run.w, source.ColorKey());
-    }
+    const uint16_t key = source.ColorKey();
+    ForEachRow(run, out, in,
+               [key](uint16_t* d, const uint16_t* s, int64_t n) { KeyedCopyRow(d, s, n, key); });
   }
   source.Unlock();
   target.Unlock();
@@ -67,12 +66,7 @@ uint8_t MyDDraw::BlitCopy(BlitRequest& r) {
   into.rows = target->Height();
   from.cols = source->Width();
   from.rows = source->Height();
-  Run run{r.x,
-          r.y,
-          r.SrcRect.left,
-          r.SrcRect.top,
-          r.SrcRect.right - int64_t{r.SrcRect.left},
-          r.SrcRect.bottom - int64_t{r.SrcRect.top}};
+  Run run = RunOf(r);
   if (!KeepInside(run, into, from)) return 0;
   const bool keyed = (r.Mode & 0xF0) == 0x00;
   if (keyed && source->HasColorKey() && source != target) {
@@ -97,23 +91,13 @@ uint8_t MyDDraw::BlitBlend(BlitRequest& r) {
   target->Lock(&bits, &pitch);
   const PixelView into = SurfaceView(static_cast<uint16_t*>(bits), pitch, *target);
   const PixelView from = CopyView(slots_[r.Src]);
-  Run run{r.x,
-          r.y,
-          r.SrcRect.left,
-          r.SrcRect.top,
-          r.SrcRect.right - int64_t{r.SrcRect.left},
-          r.SrcRect.bottom - int64_t{r.SrcRect.top}};
-  const uint8_t variant = r.Mode & 0xF0;
-  const bool mixes = variant == BLEND_ALPHA || variant == BLEND_ADD || variant == BLEND_SUB;
-  if (mixes && KeepInside(run, into, from)) {
-    const MixKind kind = variant == BLEND_ALPHA ? MixKind::Alpha
-                         : variant == BLEND_ADD ? MixKind::Add
-                                                : MixKind::Sub;
-    for (int64_t j = 0; j < run.h; ++j) {
-      uint16_t* d = into.pixels + (run.y + j) * into.row + run.x;
-      const uint16_t* s = from.pixels + (run.T + j) * from.row + run.L;
-      MixRow(kind, d, s, run.w, r.Level);
-    }
+  Run run = RunOf(r);
+  MixKind kind;
+  if (MixOfVariant(r.Mode, &kind) && KeepInside(run, into, from)) {
+    const unsigned level = r.Level;
+    ForEachRow(run, into, from, [kind, level](uint16_t* d, const uint16_t* s, int64_t n) {
+      MixRow(kind, d, s, n, level);
+    });
   }
   target->Unlock();
   return 0;

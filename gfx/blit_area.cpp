@@ -64,28 +64,53 @@ bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H) {
   return false;
 }
 
+Run RunOf(const BlitRequest& r) {
+  return Run{r.x,
+             r.y,
+             r.SrcRect.left,
+             r.SrcRect.top,
+             r.SrcRect.right - int64_t{r.SrcRect.left},
+             r.SrcRect.bottom - int64_t{r.SrcRect.top}};
+}
+
+namespace {
+
+// Moves the start of one axis of a run until both its source and destination start at 0.
+void ClipStart(int64_t& to, int64_t& from, int64_t& length) {
+  if (from < 0) {
+    to -= from;
+    length += from;
+    from = 0;
+  }
+  if (to < 0) {
+    from -= to;
+    length += to;
+    to = 0;
+  }
+}
+
+}  // namespace
+
 bool KeepInside(Run& run, const PixelView& dst, const PixelView& src) {
-  if (run.L < 0) {
-    run.x -= run.L;
-    run.w += run.L;
-    run.L = 0;
-  }
-  if (run.T < 0) {
-    run.y -= run.T;
-    run.h += run.T;
-    run.T = 0;
-  }
-  if (run.x < 0) {
-    run.L -= run.x;
-    run.w += run.x;
-    run.x = 0;
-  }
-  if (run.y < 0) {
-    run.T -= run.y;
-    run.h += run.y;
-    run.y = 0;
-  }
+  ClipStart(run.x, run.L, run.w);
+  ClipStart(run.y, run.T, run.h);
   run.w = std::min({run.w, src.cols - run.L, dst.cols - run.x});
   run.h = std::min({run.h, src.rows - run.T, dst.rows - run.y});
   return run.w > 0 && run.h > 0;
+}
+
+bool MixOfVariant(uint8_t mode, MixKind* kind) {
+  switch (mode & 0xF0) {
+    case BLEND_ALPHA:
+      *kind = MixKind::Alpha;
+      return true;
+    case BLEND_ADD:
+      *kind = MixKind::Add;
+      return true;
+    case BLEND_SUB:
+      *kind = MixKind::Sub;
+      return true;
+    default:
+      return false;
+  }
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "gfx/mydraw.h"
+#include "gfx/pixel_mix.h"
 
 inline bool IsSlotId(int32_t id) {
   return id >= 0 && id < SLOT_COUNT;
@@ -32,6 +33,20 @@ bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H);
 struct Run {
   int64_t x, y, L, T, w, h;
 };
+// The run a request describes: its source rectangle drawn at (x, y).
+Run RunOf(const BlitRequest& r);
 // Shrinks the run so that it reads only inside src and writes only inside dst.
 // False when nothing is left.
 bool KeepInside(Run& run, const PixelView& dst, const PixelView& src);
+
+// Calls rowOp(destination row, source row, width) for each row of a run kept inside both views.
+template <typename RowOp>
+void ForEachRow(const Run& run, const PixelView& into, const PixelView& from, RowOp rowOp) {
+  for (int64_t j = 0; j < run.h; ++j) {
+    rowOp(into.pixels + (run.y + j) * into.row + run.x,
+          from.pixels + (run.T + j) * from.row + run.L, run.w);
+  }
+}
+
+// The mix of a blend variant (BLEND_ALPHA, BLEND_ADD, BLEND_SUB); false for the others.
+bool MixOfVariant(uint8_t mode, MixKind* kind);

@@ -13,12 +13,7 @@ uint8_t MyDDraw::BlitDarken(BlitRequest& r) {
   const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
   PixelView anywhere;
   anywhere.cols = anywhere.rows = INT32_MAX * int64_t{4};
-  Run run{r.x,
-          r.y,
-          r.SrcRect.left,
-          r.SrcRect.top,
-          r.SrcRect.right - int64_t{r.SrcRect.left},
-          r.SrcRect.bottom - int64_t{r.SrcRect.top}};
+  Run run = RunOf(r);
   // Only the size of the source rectangle counts here, so its corner must not shift the area.
   run.L = run.T = 0;
   if (KeepInside(run, into, anywhere)) {
@@ -45,18 +40,11 @@ uint8_t MyDDraw::BlitTint(BlitRequest& r) {
   if (locked == nullptr) return 1;
   const PixelView into = SlotView(locked, pitch, dst);
   const PixelView from = CopyView(slots_[r.Src]);
-  Run run{r.x,
-          r.y,
-          r.SrcRect.left,
-          r.SrcRect.top,
-          r.SrcRect.right - int64_t{r.SrcRect.left},
-          r.SrcRect.bottom - int64_t{r.SrcRect.top}};
+  Run run = RunOf(r);
   if (KeepInside(run, into, from)) {
-    for (int64_t j = 0; j < run.h; ++j) {
-      uint16_t* d = into.pixels + (run.y + j) * into.row + run.x;
-      const uint16_t* s = from.pixels + (run.T + j) * from.row + run.L;
-      TintRow(d, s, run.w, kB, kG, kR);
-    }
+    ForEachRow(run, into, from, [kB, kG, kR](uint16_t* d, const uint16_t* s, int64_t n) {
+      TintRow(d, s, n, kB, kG, kR);
+    });
   }
   UnlockSlot(r.Dst);
   return 1;

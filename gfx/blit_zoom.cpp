@@ -8,23 +8,26 @@
 
 namespace {
 
-// The scaled rectangle and the sampling step, in 1/1024 source pixels, shared by kinds 2 and 3.
-struct Zoom {
-  RECT scaled;
-  int64_t step;
+// The zoomed area of kinds 2 and 3: its size and the sampling step in 1/1024 source pixels.
+struct ZoomArea {
+  int64_t w, h, step;
 };
 
-Zoom ZoomOf(const BlitRequest& r) {
+// Scales the source rectangle and clips it at (x, y) against slot Dst, storing the new x and y
+// in the request. False when the request is clipped away.
+bool ClipZoom(BlitRequest& r, const SurfaceSlot& dst, ZoomArea* area) {
   const int64_t f = r.Scale * 8;
   const RECT& s = r.SrcRect;
-  Zoom z;
-  z.scaled =
-      RECT{static_cast<int32_t>((s.left * f) >> 10), static_cast<int32_t>((s.top * f) >> 10),
-           static_cast<int32_t>((s.right * f) >> 10), static_cast<int32_t>((s.bottom * f) >> 10)};
+  RECT scaled{static_cast<int32_t>((s.left * f) >> 10), static_cast<int32_t>((s.top * f) >> 10),
+              static_cast<int32_t>((s.right * f) >> 10),
+              static_cast<int32_t>((s.bottom * f) >> 10)};
   // A rectangle one pixel inside out would divide by zero; it draws nothing anyway.
-  const int64_t span = int64_t{z.scaled.right} - z.scaled.left + 1;
-  z.step = span != 0 ? ((int64_t{s.right} - s.left) * 1024) / span : 0;
-  return z;
+  const int64_t span = int64_t{scaled.right} - scaled.left + 1;
+  area->step = span != 0 ? ((int64_t{s.right} - s.left) * 1024) / span : 0;
+  if (ClipToSlot(r.x, r.y, scaled, dst.width, dst.height)) return false;
+  area->w = int64_t{scaled.right} - scaled.left;
+  area->h = int64_t{scaled.bottom} - scaled.top;
+  return true;
 }
 
 // Samples n pixels of a zoomed source row; whatever falls outside the pixel copy is transparent.
@@ -39,10 +42,11 @@ void SampleRow(uint16_t* out, const PixelView& from, int64_t sy, int64_t left, i
 
 // Runs draw(dst, samples, n) over the w x h zoomed area at (x, y), a chunk of a row at a time.
 template <typename Draw>
-void ForZoomedRows(const PixelView& into, const PixelView& from, const BlitRequest& r, int64_t w,
-                   int64_t h, int64_t step, Draw draw) {
-  w = std::min(w, into.cols - r.x);
-  h = std::min(h, into.rows - r.y);
+void ForZoomedRows(const PixelView& into, const PixelView& from, const BlitRequest& r,
+                   const ZoomArea& area, Draw draw) {
+  const int64_t w = std::min(area.w, into.cols - r.x);
+  const int64_t h = std::min(area.h, into.rows - r.y);
+  const int64_t step = area.step;
   constexpr int64_t kChunk = 256;
   uint16_t samples[kChunk];
   for (int64_t j = 0; j < h; ++j) {
@@ -59,16 +63,14 @@ void ForZoomedRows(const PixelView& into, const PixelView& from, const BlitReque
 }  // namespace
 
 uint8_t MyDDraw::BlitZoom(BlitRequest& r) {
-  Zoom z = ZoomOf(r);
-  if (ClipToSlot(r.x, r.y, z.scaled, slots_[r.Dst].width, slots_[r.Dst].height)) return 1;
-  const int64_t w = int64_t{z.scaled.right} - z.scaled.left;
-  const int64_t h = int64_t{z.scaled.bottom} - z.scaled.top;
+  ZoomArea area;
+  if (!ClipZoom(r, slots_[r.Dst], &area)) return 1;
   int32_t pitch = 0;
   uint16_t* locked = LockSlot(r.Dst, &pitch);
   if (locked == nullptr) return 0;
   const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
   const PixelView from = CopyView(slots_[r.Src]);
-  ForZoomedRows(into, from, r, w, h, z.step,
+  ForZoomedRows(into, from, r, area,
                 [](uint16_t* d, const uint16_t* s, int64_t n) { KeyedCopyRow(d, s, n, 0); });
   UnlockSlot(r.Dst);
   return 0;
@@ -76,10 +78,8 @@ uint8_t MyDDraw::BlitZoom(BlitRequest& r) {
 
 uint8_t MyDDraw::BlitZoomBlend(BlitRequest& r) {
   const int64_t x0 = r.x, y0 = r.y;
-  Zoom z = ZoomOf(r);
-  if (ClipToSlot(r.x, r.y, z.scaled, slots_[r.Dst].width, slots_[r.Dst].height)) return 1;
-  const int64_t w = int64_t{z.scaled.right} - z.scaled.left;
-  const int64_t h = int64_t{z.scaled.bottom} - z.scaled.top;
+  ZoomArea area;
+  if (!ClipZoom(r, slots_[r.Dst], &area)) return 1;
   int32_t pitch = 0;
   uint16_t* locked = LockSlot(r.Dst, &pitch);
   if (locked == nullptr) return 0;
@@ -88,17 +88,14 @@ uint8_t MyDDraw::BlitZoomBlend(BlitRequest& r) {
   if (x0 < 0) r.SrcRect.left = static_cast<int32_t>(r.SrcRect.left - ((x0 * r.Scale) >> 9));
   if (y0 < 0) r.SrcRect.top = static_cast<int32_t>(r.SrcRect.top - ((y0 * r.Scale) >> 9));
 
-  const uint8_t variant = r.Mode & 0xF0;
-  if (variant == BLEND_ALPHA || variant == BLEND_ADD || variant == BLEND_SUB) {
-    const MixKind kind = variant == BLEND_ALPHA ? MixKind::Alpha
-                         : variant == BLEND_ADD ? MixKind::Add
-                                                : MixKind::Sub;
+  MixKind kind;
+  if (MixOfVariant(r.Mode, &kind)) {
     const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
     const PixelView from = CopyView(slots_[r.Src]);
     const unsigned level = r.Level;
-    ForZoomedRows(
-        into, from, r, w, h, z.step,
-        [kind, level](uint16_t* d, const uint16_t* s, int64_t n) { MixRow(kind, d, s, n, level); });
+    ForZoomedRows(into, from, r, area, [kind, level](uint16_t* d, const uint16_t* s, int64_t n) {
+      MixRow(kind, d, s, n, level);
+    });
   }
   UnlockSlot(r.Dst);
   return 0;
