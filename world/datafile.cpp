@@ -21,12 +21,14 @@ namespace {
 // Numbers this large mean nothing to a stage; stopping here keeps the gate arithmetic (+-100 per
 // switch) far away from overflow.
 constexpr int NUMBER_LIMIT = 1000000000;
+// Far beyond any real file, and small enough that moving the cursor past the end never overflows.
+constexpr int DATA_LIMIT = std::numeric_limits<int>::max() / 2;
 
 bool ReadWholeFile(const std::string& path, std::vector<char>& out) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;
   std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad() || bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max())) {
+  if (file.bad() || bytes.size() > static_cast<size_t>(DATA_LIMIT)) {
     return false;
   }
   out.swap(bytes);
@@ -63,6 +65,7 @@ void ReadDataFile(const char* name) {
 
 void LoadDataBuffer(const char* bytes, int size) {
   if (size < 0) size = 0;
+  if (size > DATA_LIMIT) size = DATA_LIMIT;
   DataBuf.assign(bytes, bytes + size);
   DataSize = size;
   TurnLineBreaksIntoCommas();

@@ -62,7 +62,7 @@ int ReadList(int fieldCount, void (*store)(int, const int*), int capacity) {
   for (;;) {
     DataPos++;
     if (AtEnd()) break;
-    int fields[6];
+    int fields[6] = {};
     for (int f = 0; f < fieldCount; f++) fields[f] = NextNumber();
     store(j, fields);
     if (j < capacity) j++;
