@@ -40,10 +40,12 @@ void Ball(Canvas& c, int x, int y, int n) {
   });
   if (pattern == 3) {
     // A face on the round spot: the balls smile at the player.
-    c.FillRect(static_cast<int>(cx) - 2, static_cast<int>(cy) - 2, 3, 5, kInk);
-    c.FillRect(static_cast<int>(cx) + 8, static_cast<int>(cy) - 2, 3, 5, kInk);
-    c.Line(static_cast<int>(cx) - 1, static_cast<int>(cy) + 7, static_cast<int>(cx) + 9,
-           static_cast<int>(cy) + 7, kInk);
+    const int fx = static_cast<int>(cx + 0.15 * r), fy = static_cast<int>(cy + 0.1 * r);
+    c.FillRect(fx - 5, fy - 4, 2, 4, kInk);
+    c.FillRect(fx + 4, fy - 4, 2, 4, kInk);
+    c.Line(fx - 4, fy + 3, fx - 2, fy + 5, kInk);
+    c.Line(fx - 2, fy + 5, fx + 3, fy + 5, kInk);
+    c.Line(fx + 3, fy + 5, fx + 5, fy + 3, kInk);
   }
   Mask shine(c.Width(), c.Height());
   shine.Ellipse(cx - 12, cy - 14, 9, 6);
