@@ -34,7 +34,9 @@ size_t HeapInUse() {
 #if defined(__SANITIZE_ADDRESS__)
   return __sanitizer_get_current_allocated_bytes();
 #else
-  return mallinfo2().uordblks;
+  // Large blocks are mapped on their own and counted apart from the arena.
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
 #endif
 }
 
