@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "platform/win.h"
 
@@ -51,17 +52,46 @@ SDL_Scancode ScancodeOf(int vk) {
   }
 }
 
+// libwayland prints a complaint of its own when it has no runtime folder to find the compositor
+// in, and cannot connect then anyway; such a driver is not tried, so "no display" stays one line.
+bool WaylandCanConnect() {
+  if (std::getenv("WAYLAND_SOCKET") != nullptr) return true;
+  const char* display = std::getenv("WAYLAND_DISPLAY");
+  if (display != nullptr && display[0] == '/') return true;
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  return runtime != nullptr && runtime[0] != '\0';
+}
+
 // Without SDL_VIDEODRIVER, SDL would fall back to its invisible drivers when there is no screen
-// and the game would run unseen; those must be asked for by name.
-void PreferVisibleVideoDrivers() {
-  if (std::getenv("SDL_VIDEODRIVER") != nullptr) return;
+// and the game would run unseen; those must be asked for by name. False when no driver is left.
+bool ChooseVideoDrivers() {
+  std::vector<std::string> names;
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  if (asked != nullptr && asked[0] != '\0') {
+    std::string name;
+    for (const char* c = asked;; ++c) {
+      if (*c == ',' || *c == '\0') {
+        if (!name.empty()) names.push_back(name);
+        name.clear();
+        if (*c == '\0') break;
+      } else {
+        name += *c;
+      }
+    }
+  } else {
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+      std::string name = SDL_GetVideoDriver(i);
+      if (name != "offscreen" && name != "dummy" && name != "evdev") names.push_back(name);
+    }
+  }
   std::string drivers;
-  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
-    std::string name = SDL_GetVideoDriver(i);
-    if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+  for (const std::string& name : names) {
+    if (name == "wayland" && !WaylandCanConnect()) continue;
     drivers += drivers.empty() ? name : "," + name;
   }
-  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  if (drivers.empty()) return false;
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
+  return true;
 }
 
 // For start-up measurements: the wall-clock time of the first frame, when asked for.
@@ -89,8 +119,7 @@ SdlBackend::~SdlBackend() {
 bool SdlBackend::OpenWindow(const char* title) {
   if (window_) return true;
   if (!videoReady_) {
-    PreferVisibleVideoDrivers();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!ChooseVideoDrivers() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     videoReady_ = true;
   }
   window_.reset(SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kWidth,

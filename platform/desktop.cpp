@@ -2,10 +2,14 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "platform/backend_sdl.h"
+#include "platform/data_folder.h"
 
 std::unique_ptr<Backend> CreateDesktopBackend() {
   return std::make_unique<SdlBackend>();
@@ -19,8 +23,10 @@ bool EnterDataDirectory(const char* argv0) {
     error.clear();
     exe = fs::absolute(argv0, error);
   }
-  if (error || exe.empty()) return true;
-  fs::path data = exe.parent_path() / "game";
-  if (!fs::is_directory(data, error)) return true;
-  return chdir(data.c_str()) == 0;
+  if (error) exe.clear();
+  const std::string data = FindDataFolder(exe.string(), std::getenv("KOBAKO_DATA"));
+  if (data.empty()) return true;
+  if (chdir(data.c_str()) == 0) return true;
+  std::fprintf(stderr, "kobako: cannot enter the data folder %s\n", data.c_str());
+  return false;
 }

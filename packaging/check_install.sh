@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# check_install.sh BUILD_DIR APP_ID
+# Installs the build into a scratch folder as /usr, checks that every file is in its place, runs
+# the desktop-entry and AppStream validators, and starts the installed program from another
+# folder to see that it finds its pictures there.
+set -euo pipefail
+build=$1
+id=$2
+root=$(mktemp -d)
+trap 'chmod -R u+w "$root"; rm -rf "$root"' EXIT
+fail() {
+  echo "check_install: $*" >&2
+  exit 1
+}
+
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+usr=$root/usr
+for file in bin/kobako share/kobako/data/data00.txt share/kobako/data/mes.txt \
+  share/kobako/img/hero.bmp share/kobako/img/select.BMP share/kobako/sound/kel.mid \
+  share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
+  [ -f "$usr/$file" ] || fail "missing $file"
+done
+[ -x "$usr/bin/kobako" ] || fail "bin/kobako is not executable"
+for size in 64 128 256; do
+  icon=$usr/share/icons/hicolor/${size}x${size}/apps/kobako.png
+  [ -f "$icon" ] || fail "missing the ${size} pixel icon"
+  # The PNG header's width and height, big-endian at bytes 16 and 20.
+  read -r w h < <(od -An -tu1 -j16 -N8 "$icon" |
+    awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+  [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size} pixel icon is ${w} x ${h}"
+done
+
+desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop entry rejected"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" ||
+  fail "metainfo rejected"
+
+# Started from / with its debug output on: every picture the first scenes load must be found.
+log=$root/run.log
+(cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u KOBAKO_DATA SDL_VIDEODRIVER=offscreen \
+  SDL_AUDIODRIVER=dummy KOBAKO_DEBUG=1 timeout -s TERM -k 5 2 "$usr/bin/kobako" >"$log" 2>&1) ||
+  [ $? = 124 ] || fail "the installed program failed: $(head -c 500 "$log")"
+grep -q "画像読み込み完了" "$log" || fail "the installed program loaded no picture"
+if grep -q -e "読み取り失敗" -e "picture not loaded" "$log"; then
+  fail "the installed program missed a picture: $(grep -m1 -e "読み取り失敗" -e "not loaded" "$log")"
+fi
+echo "check_install: installed layout, desktop entry and metainfo are good"
