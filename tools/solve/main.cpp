@@ -50,7 +50,10 @@ int main(int argc, char** argv) {
   for (int stage = 0; stage < StMAX; stage++) {
     if (only >= 0 && stage != only) continue;
     SolveResult r = SolveStage(stage);
-    if (r.solvable) {
+    if (r.missing) {
+      std::printf("stage %02d: no data file\n", stage);
+      allSolvable = false;
+    } else if (r.solvable) {
       std::printf("stage %02d: solvable, %zu actions, %zu states, %.0f ms\n", stage,
                   r.actions.size(), r.states, r.ms);
       if (!outDir.empty()) {

@@ -25,6 +25,10 @@ SolveResult SolveStage(int stage, size_t maxStates) {
   SolveResult result;
   int spaceHeld = 0;
   StartStage(stage, spaceHeld);
+  if (StageNo != stage) {
+    result.missing = true;
+    return result;
+  }
 
   std::vector<std::string> nodes;
   std::vector<int32_t> parent;

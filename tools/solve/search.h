@@ -7,6 +7,7 @@
 
 struct SolveResult {
   bool solvable = false;
+  bool missing = false;      // the stage's data file is not there (the game would load stage 1)
   std::vector<int> actions;  // a shortest winning sequence of SolveAction
   size_t states = 0;         // distinct states at rest reached
   double ms = 0;

@@ -104,6 +104,15 @@ TEST(Solver, ReportsAWalledInBoxAsUnsolvable) {
   EXPECT_EQ(r.states, expected);
 }
 
+TEST(Solver, MissingStageFileIsReportedNotSolvedAsStageOne) {
+  ScratchStages scratch;
+  scratch.Write(1, {"@DA,0", "@DH,0,0", "@DB", "0,1,0,104,200,1,@", "@E"});
+  SolveResult r = SolveStage(7);
+  EXPECT_TRUE(r.missing);
+  EXPECT_FALSE(r.solvable);
+  EXPECT_TRUE(SolveStage(1).solvable);
+}
+
 TEST(Solver, PushesABlockOntoTheSwitchToPassTheGate) {
   ScratchStages scratch;
   scratch.Write(0, GateStage(true));
