@@ -21,14 +21,34 @@ const char* const kSoundFonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
 };
 
-void UseFirstSoundFont() {
-  for (const char* font : kSoundFonts) {
-    if (FILE* file = std::fopen(font, "rb")) {
-      std::fclose(file);
-      Mix_SetSoundFonts(font);
-      return;
+bool Readable(const std::string& path) {
+  FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) return false;
+  std::fclose(file);
+  return true;
+}
+
+// The sound font to play the tune with: the first that exists of SDL_SOUNDFONTS (the player's
+// choice, paths separated by ';'), or else of Debian's. Empty when there is none: the synthesiser
+// would then load the tune and play silence that never ends.
+std::string FindSoundFont() {
+  const char* chosen = std::getenv("SDL_SOUNDFONTS");
+  if (chosen != nullptr && chosen[0] != '\0') {
+    std::string path;
+    for (const char* c = chosen;; ++c) {
+      if (*c == ';' || *c == '\0') {
+        if (!path.empty() && Readable(path)) return path;
+        path.clear();
+        if (*c == '\0') return std::string();
+      } else {
+        path += *c;
+      }
     }
   }
+  for (const char* font : kSoundFonts) {
+    if (Readable(font)) return font;
+  }
+  return std::string();
 }
 
 SDL_Scancode ScancodeOf(int vk) {
@@ -291,7 +311,8 @@ bool SdlBackend::KeyDown(int vk) {
 bool SdlBackend::OpenAudio() {
   if (audioReady_) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  UseFirstSoundFont();
+  soundFont_ = FindSoundFont();
+  if (!soundFont_.empty()) Mix_SetSoundFonts(soundFont_.c_str());
   Mix_Init(MIX_INIT_MID);
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
     Mix_Quit();
@@ -313,8 +334,8 @@ void SdlBackend::CloseAudio() {
 }
 
 bool SdlBackend::OpenMusic(const std::string& path) {
-  // Without a device or a tune the game simply runs silent.
-  if (!audioReady_ || path.empty()) return false;
+  // Without a device, a sound font or a tune the game simply runs silent.
+  if (!audioReady_ || path.empty() || soundFont_.empty()) return false;
   music_.reset(Mix_LoadMUS(path.c_str()));
   return music_ != nullptr;
 }

@@ -57,6 +57,7 @@ class SdlBackend : public Backend {
   bool videoReady_ = false;
   bool audioReady_ = false;
   bool closePosted_ = false;
+  std::string soundFont_;  // empty: the tune cannot be played
   bool debugToStderr_ = false;
   bool hasPicture_ = false;
   std::atomic<int> presents_{0};  // read by test timers on other threads

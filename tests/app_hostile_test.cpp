@@ -110,6 +110,15 @@ TEST_F(HostileMachine, WithoutTheTuneTheGameRunsSilently) {
   ExpectRan(RunChild(run));
 }
 
+TEST_F(HostileMachine, WithoutASoundFontTheGameRunsSilently) {
+  ChildRun run = Desktop();
+  Set(run, "SDL_SOUNDFONTS", (dir_ / "none.sf2").string());
+  ChildResult result = RunChild(run);
+  ExpectRan(result);
+  // The synthesiser is never handed the missing font, so it has nothing to complain about.
+  EXPECT_EQ(result.err.find("fluidsynth"), std::string::npos) << result.err;
+}
+
 // Every file and folder of the data, with its size and time of last change.
 std::map<std::string, std::string> Snapshot(const fs::path& folder) {
   std::map<std::string, std::string> files;

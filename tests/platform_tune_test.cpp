@@ -1,0 +1,94 @@
+// The tune on a machine that cannot play it: no file, or no sound font to play it with. The game
+// restarts the tune whenever its status says "stopped", so that answer must never come then.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "platform/backend_sdl.h"
+#include "platform/win.h"
+#include "tests/support/headless.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kTune = KOBAKO_BINARY_DIR "/game/sound/kel.mid";
+
+class TuneTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    oldDir_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("kobako_tune_" + std::to_string(getpid()));
+    fs::create_directories(dir_ / "sound");
+    fs::current_path(dir_);
+  }
+  // The audio device opened with the sound fonts named (nullptr: the usual search).
+  void OpenAudio(const char* soundFonts) {
+    if (soundFonts != nullptr) {
+      setenv("SDL_SOUNDFONTS", soundFonts, 1);
+    } else {
+      unsetenv("SDL_SOUNDFONTS");
+    }
+    backend_ = std::make_unique<SdlBackend>();
+    SetBackend(backend_.get());
+    ASSERT_TRUE(backend_->OpenAudio());
+  }
+  void TearDown() override {
+    SetBackend(&TestBackend());
+    backend_.reset();
+    fs::current_path(oldDir_);
+    fs::remove_all(dir_);
+    unsetenv("SDL_SOUNDFONTS");
+  }
+  // What the main loop does for a second: ask the status, and play again when it has stopped.
+  // Returns every distinct answer, in order of first appearance.
+  std::string StatusesOverASecond() {
+    mciSendStringA("open sound\\kel.mid alias bgm type sequencer", nullptr, 0);
+    std::string seen;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    while (std::chrono::steady_clock::now() < end) {
+      char reply[32] = "unset";
+      mciSendStringA("status bgm mode", reply, sizeof reply);
+      const std::string answer = std::string("[") + reply + "]";
+      if (seen.find(answer) == std::string::npos) seen += answer;
+      if (std::string(reply) == "stopped") mciSendStringA("play bgm from 0", nullptr, 0);
+      std::this_thread::sleep_for(std::chrono::milliseconds(33));
+    }
+    return seen;
+  }
+  fs::path oldDir_, dir_;
+  std::unique_ptr<SdlBackend> backend_;
+};
+
+TEST_F(TuneTest, TuneThatPlaysSaysSoAndStartsOnTheFirstStopped) {
+  OpenAudio(nullptr);
+  fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
+  EXPECT_EQ(StatusesOverASecond(), "[stopped][playing]");
+}
+
+TEST_F(TuneTest, SoundFontChosenByThePlayerIsUsed) {
+  // A list whose first entry does not exist: the next one is taken.
+  const std::string fonts = (dir_ / "none.sf2").string() + ";/usr/share/sounds/sf2/TimGM6mb.sf2";
+  OpenAudio(fonts.c_str());
+  fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
+  EXPECT_EQ(StatusesOverASecond(), "[stopped][playing]");
+}
+
+TEST_F(TuneTest, MissingTuneNeverReportsStopped) {
+  OpenAudio(nullptr);
+  EXPECT_EQ(StatusesOverASecond(), "[]");
+}
+
+TEST_F(TuneTest, TuneWithoutASoundFontNeverReportsStopped) {
+  OpenAudio((dir_ / "none.sf2").c_str());
+  fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
+  EXPECT_EQ(StatusesOverASecond(), "[]");
+}
+
+}  // namespace
