@@ -1,8 +1,9 @@
 // kobako-headless [--data DIR] [--stage N] [--seed N] SCRIPT
 // Runs the game from its normal start on the headless backend and follows the script (see
-// script.h). Exits with the game's exit code, or 0 at the script's end. The game seeds its
-// random numbers from the time since the program started; the runner seeds them again right
-// after the start with a fixed number (--seed, default 1) so that every run repeats exactly.
+// script.h). Exits with the game's exit code, 0 at the script's end, or 3 when a "when" waits in
+// vain. The game seeds its random numbers from the time since the program started; the runner
+// seeds them again right after the start with a fixed number (--seed, default 1) so that every
+// run repeats exactly.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -13,8 +14,10 @@
 #include <utility>
 
 #include "app/entry.h"
+#include "app/shell.h"
 #include "platform/backend_headless.h"
 #include "platform/win.h"
+#include "scenes/scene_names.h"
 #include "tools/headless/script.h"
 #include "tools/headless/start_stage.h"
 #include "tools/headless/state_json.h"
@@ -62,22 +65,42 @@ bool ParseOptions(int argc, char** argv, Options* options) {
   return !options->scriptPath.empty();
 }
 
+// A "when" that has waited this many frames gives up: the game went somewhere else.
+constexpr int kWhenPatience = 20000;
+
 // Runs the script's steps as the frames are presented.
 class Runner {
  public:
   Runner(Script script, HeadlessBackend& backend) : script_(std::move(script)), backend_(backend) {
     std::stable_sort(script_.steps.begin(), script_.steps.end(),
-                     [](const ScriptStep& a, const ScriptStep& b) { return a.frame < b.frame; });
+                     [](const ScriptStep& a, const ScriptStep& b) {
+                       return a.segment != b.segment ? a.segment < b.segment : a.frame < b.frame;
+                     });
   }
 
   void AfterPresent(int presents) {
-    while (next_ < script_.steps.size() && script_.steps[next_].frame <= presents) {
-      const ScriptStep& step = script_.steps[next_++];
-      if (step.frame == presents) Run(step, presents);
-    }
-    if (presents == script_.end) {
-      std::fflush(nullptr);
-      std::exit(0);
+    for (;;) {
+      while (next_ < script_.steps.size() && script_.steps[next_].segment == segment_ &&
+             base_ + script_.steps[next_].frame <= presents) {
+        const ScriptStep& step = script_.steps[next_++];
+        if (base_ + step.frame == presents) Run(step, presents);
+      }
+      if (next_ < script_.steps.size() && script_.steps[next_].segment == segment_) return;
+      if (segment_ >= static_cast<int>(script_.when.size())) return;
+      // Every line of this part has run: wait for the scene the next part starts from.
+      const std::string& scene = script_.when[segment_];
+      if (scene != SceneName(CurrentScene)) {
+        if (++waited_ > kWhenPatience) {
+          std::fprintf(stderr, "kobako-headless: frame %d: no %s within %d frames (in %s)\n",
+                       presents, scene.c_str(), kWhenPatience, SceneName(CurrentScene));
+          std::fflush(nullptr);
+          std::exit(3);
+        }
+        return;
+      }
+      segment_++;
+      base_ = presents;
+      waited_ = 0;
     }
   }
 
@@ -101,12 +124,18 @@ class Runner {
           std::fprintf(stderr, "kobako-headless: cannot write %s\n", step.file.c_str());
         }
         break;
+      case ScriptStep::END:
+        std::fflush(nullptr);
+        std::exit(0);
     }
   }
 
   Script script_;
   HeadlessBackend& backend_;
   size_t next_ = 0;
+  int segment_ = 0;  // the part of the script running now
+  int base_ = 0;     // the frame its frame numbers count from
+  int waited_ = 0;   // frames spent waiting for the next part's scene
 };
 
 }  // namespace

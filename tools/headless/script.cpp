@@ -48,24 +48,33 @@ bool ParseLine(const std::string& line, Script* script, std::string* why) {
   for (std::string word; in >> word;) words.push_back(word);
   if (words.empty() || words[0][0] == '#') return true;
   int frame = 0;
+  const int segment = static_cast<int>(script->when.size());
   if (words[0] == "end") {
     if (words.size() != 2 || !ParseFrame(words[1], &frame)) {
       *why = "expected: end N";
       return false;
     }
-    script->end = frame;
+    script->steps.push_back({ScriptStep::END, frame, {}, "", segment});
+    return true;
+  }
+  if (words[0] == "when") {
+    if (words.size() != 2) {
+      *why = "expected: when SCENE";
+      return false;
+    }
+    script->when.push_back(words[1]);
     return true;
   }
   if (words[0] != "at" || words.size() != 4 || !ParseFrame(words[1], &frame)) {
     if (words[0] == "at" && words.size() == 3 && words[2] == "escape" &&
         ParseFrame(words[1], &frame)) {
-      script->steps.push_back({ScriptStep::ESCAPE, frame, {}, ""});
+      script->steps.push_back({ScriptStep::ESCAPE, frame, {}, "", segment});
       return true;
     }
     *why = "expected: at N keys|escape|shot|state ...";
     return false;
   }
-  ScriptStep step{ScriptStep::KEYS, frame, {}, ""};
+  ScriptStep step{ScriptStep::KEYS, frame, {}, "", segment};
   if (words[2] == "keys") {
     if (!ParseKeys(words[3], &step.keys, why)) return false;
   } else if (words[2] == "shot") {

@@ -4,21 +4,25 @@
 //   at N shot FILE.png     the screen after frame N
 //   at N state FILE.json   the game's state after frame N
 //   end N                  stop after frame N with exit code 0
+//   when SCENE             wait until, after a frame, the scene in charge is SCENE (named as in
+//                          the state file); frame numbers of the lines below it count from that
+//                          frame, and the wait begins once every line above it has run
 // Lines starting with # are comments; frame 0 means before the first frame.
 #pragma once
 #include <string>
 #include <vector>
 
 struct ScriptStep {
-  enum Kind { KEYS, ESCAPE, SHOT, STATE } kind;
+  enum Kind { KEYS, ESCAPE, SHOT, STATE, END } kind;
   int frame;
   std::vector<int> keys;  // virtual key codes, for KEYS
   std::string file;       // for SHOT and STATE
+  int segment = 0;        // 0 before the first "when", k after the k-th
 };
 
 struct Script {
   std::vector<ScriptStep> steps;  // in file order
-  int end = -1;                   // -1: run until the game quits
+  std::vector<std::string> when;  // the scene each "when" waits for, in file order
 };
 
 // Parses the script text; on a bad line returns false with the line's number and why in error.
