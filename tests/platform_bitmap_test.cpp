@@ -159,6 +159,77 @@ TEST(BitmapDamage, RunsPastTheEdgeDoNotWriteOutside) {
   }
 }
 
+// A picture that loaded from damaged data is still whole: one pixel per cell, each either a
+// colour of its palette or black.
+void ExpectWholePicture(const BitmapOwner& b, int width, int height, const std::string& what) {
+  if (!b.bitmap) return;
+  ASSERT_EQ(b.bitmap->width, width) << what;
+  ASSERT_EQ(b.bitmap->height, height) << what;
+  ASSERT_EQ(b.bitmap->pixels.size(), size_t(width) * height) << what;
+  for (uint16_t p : b.bitmap->pixels) {
+    ASSERT_TRUE(p == 0 || p == kOrange565 || p == 0xFFFF) << what << ": " << p;
+  }
+}
+
+TEST(BitmapDamage, HostileRunLengthStreamsStayInsideThePicture) {
+  const std::vector<std::vector<uint8_t>> streams = {
+      {},                                // no data at all
+      {0},                               // cut inside an escape
+      {0, 255, 1, 1, 1},                 // an absolute run far longer than the data left
+      {0, 2, 255, 255, 5, 1},            // a delta far beyond the picture, then a run
+      {0, 0, 0, 0, 0, 0, 0, 0, 9, 1},    // more line ends than lines, then a run
+      {255, 1, 255, 1, 255, 1, 255, 1},  // runs and no end marker
+      {0, 7, 1, 0, 1, 0, 1, 0, 1},       // an odd absolute run, padding byte missing at the end
+  };
+  for (bool rle4 : {false, true}) {
+    for (size_t i = 0; i < streams.size(); ++i) {
+      std::vector<uint8_t> file = MakeRle8Bmp(4, 2, streams[i], {kOrange, kWhite});
+      if (rle4) {
+        file[28] = 4;  // 4 bits per pixel
+        file[30] = 2;  // RLE4
+      }
+      const std::string what = std::string(rle4 ? "RLE4" : "RLE8") + " stream " + std::to_string(i);
+      ExpectWholePicture(BitmapOwner(Load(file)), 4, 2, what);
+    }
+  }
+}
+
+TEST(BitmapDamage, PaletteAndLayoutFieldsCannotReachOutside) {
+  const std::vector<uint8_t> paletted = MakeBmp(3, 2, 8, {0, 1, 0, 1, 200, 255}, {kOrange, kWhite});
+  // Indices past a two-colour palette, and a palette said to hold four thousand million colours.
+  ExpectWholePicture(BitmapOwner(Load(paletted)), 3, 2, "indices past the palette");
+  std::vector<uint8_t> countless = paletted;
+  PutLe32(countless, 46, 0xFFFFFFFF);
+  ExpectWholePicture(BitmapOwner(Load(countless)), 3, 2, "palette count");
+  // Pixel data said to start inside the file header.
+  std::vector<uint8_t> early = paletted;
+  PutLe32(early, 10, 0);
+  BitmapOwner fromHeader(Load(early));
+  if (fromHeader.bitmap) {
+    EXPECT_EQ(fromHeader.bitmap->pixels.size(), 6u);
+  }
+  // Bit fields whose masks (read from the pixel data here) are all zero.
+  std::vector<uint8_t> masks = MakeBmp(4, 4, 16, std::vector<uint32_t>(16, 0));
+  PutLe32(masks, 30, 3);
+  BitmapOwner noMasks(Load(masks));
+  if (noMasks.bitmap) {
+    EXPECT_EQ(noMasks.bitmap->pixels.size(), 16u);
+  }
+}
+
+TEST(BitmapDamage, OldStyleHeaderWithAbsurdSidesIsRejected) {
+  // The 12-byte header of the oldest bitmaps: 16-bit width and height, planes, bits.
+  for (uint32_t side : {0u, 65535u}) {
+    std::vector<uint8_t> file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0};
+    for (uint32_t v : {side, side, 1u, 24u}) {
+      file.push_back(static_cast<uint8_t>(v));
+      file.push_back(static_cast<uint8_t>(v >> 8));
+    }
+    file.resize(file.size() + 64, 0x5A);
+    EXPECT_EQ(BitmapOwner(Load(file)).bitmap, nullptr) << side;
+  }
+}
+
 class BitmapFiles : public ::testing::Test {
  protected:
   void SetUp() override {
