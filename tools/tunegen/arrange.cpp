@@ -13,6 +13,7 @@ constexpr uint32_t kBar = kEighth * kEighthsPerBar;
 constexpr int kFlute = 73;
 constexpr int kPiano = 0;
 constexpr int kFingerBass = 33;
+constexpr int kStrings = 48;
 constexpr int kKick = 36, kSnare = 38, kClosedHat = 42, kCrash = 49;
 constexpr int kLowTom = 45, kMidTom = 47, kHighTom = 50;
 
@@ -58,6 +59,17 @@ void Bass(MidiTrack& track, const Bar& bar, uint32_t start) {
     if (beat % 2 == 1) pitch = root + 7;
     if (!split && beat == 2) pitch = root + 12;
     track.Note(BASS_CHANNEL, start + beat * 2 * kEighth, 2 * kEighth - 30, pitch, 92);
+  }
+}
+
+// Held chords under the repeats, one per chord of the bar.
+void Strings(MidiTrack& track, const Bar& bar, uint32_t start) {
+  if (!bar.strings) return;
+  uint32_t length = kBar / static_cast<uint32_t>(bar.chords.size());
+  for (size_t i = 0; i < bar.chords.size(); i++) {
+    for (int pitch : ChordPitches(bar.chords[i])) {
+      track.Note(PAD_CHANNEL, start + static_cast<uint32_t>(i) * length, length - 10, pitch, 52);
+    }
   }
 }
 
@@ -123,7 +135,7 @@ int ChordRoot(const std::string& symbol) {
 }
 
 std::vector<MidiTrack> ArrangeTune(const std::vector<Bar>& score) {
-  std::vector<MidiTrack> tracks(5);
+  std::vector<MidiTrack> tracks(6);
   uint32_t length = static_cast<uint32_t>(score.size()) * kBar;
   tracks[0].Name("kobako");
   tracks[0].Tempo(60000000u / kBeatsPerMinute);
@@ -131,13 +143,15 @@ std::vector<MidiTrack> ArrangeTune(const std::vector<Bar>& score) {
   Setup(tracks[1], "flute", MELODY_CHANNEL, kFlute, 104, 64);
   Setup(tracks[2], "piano", CHORD_CHANNEL, kPiano, 80, 44);
   Setup(tracks[3], "bass", BASS_CHANNEL, kFingerBass, 100, 64);
-  Setup(tracks[4], "drums", DRUM_CHANNEL, -1, 90, 72);
+  Setup(tracks[4], "strings", PAD_CHANNEL, kStrings, 70, 84);
+  Setup(tracks[5], "drums", DRUM_CHANNEL, -1, 90, 72);
   for (size_t i = 0; i < score.size(); i++) {
     uint32_t start = static_cast<uint32_t>(i) * kBar;
     Melody(tracks[1], score[i], start);
     Chords(tracks[2], score[i], start);
     Bass(tracks[3], score[i], start);
-    Drums(tracks[4], score[i], start);
+    Strings(tracks[4], score[i], start);
+    Drums(tracks[5], score[i], start);
   }
   for (MidiTrack& track : tracks) track.End(length);
   return tracks;

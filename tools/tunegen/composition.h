@@ -11,14 +11,21 @@ constexpr int kTicksPerQuarter = 480;
 constexpr int kBeatsPerMinute = 132;
 constexpr int kEighthsPerBar = 8;
 
-// Channels: flute melody, piano chords, bass, and the General MIDI drum channel (10).
-enum TuneChannel { MELODY_CHANNEL = 0, CHORD_CHANNEL = 1, BASS_CHANNEL = 2, DRUM_CHANNEL = 9 };
+// Channels: flute melody, piano chords, bass, strings, and the General MIDI drum channel (10).
+enum TuneChannel {
+  MELODY_CHANNEL = 0,
+  CHORD_CHANNEL = 1,
+  BASS_CHANNEL = 2,
+  PAD_CHANNEL = 3,
+  DRUM_CHANNEL = 9
+};
 
 struct Bar {
   std::vector<std::string> chords;  // one per half bar, or one for the whole bar
   std::string melody;               // "E5:2 G5:2 r:1 ...": pitch and length in eighths
   bool crash = false;               // a section starts here
   bool fill = false;                // a drum fill leads into the next section
+  bool strings = false;             // held string chords join in (the repeats build up)
 };
 
 // MIDI note number of a name such as "C4" (60), "F#3" or "Bb5"; -1 for anything else.
@@ -29,5 +36,5 @@ std::vector<int> ChordPitches(const std::string& symbol);
 int ChordRoot(const std::string& symbol);
 
 std::vector<Bar> TuneScore();
-// Track 0 holds the tempo and metre; then melody, chords, bass and drums, one track each.
+// Track 0 holds the tempo and metre; then melody, chords, bass, strings and drums, a track each.
 std::vector<MidiTrack> ArrangeTune(const std::vector<Bar>& score);

@@ -9,9 +9,11 @@ Bar B(std::vector<std::string> chords, std::string melody) {
   return bar;
 }
 
-void Append(std::vector<Bar>& score, std::vector<Bar> section, bool fillAtEnd) {
+void Append(std::vector<Bar>& score, std::vector<Bar> section, bool fillAtEnd,
+            bool strings = false) {
   section.front().crash = true;
   section.back().fill = fillAtEnd;
+  for (Bar& bar : section) bar.strings = strings;
   score.insert(score.end(), section.begin(), section.end());
 }
 
@@ -37,21 +39,21 @@ std::vector<Bar> TuneScore() {
           B({"F"}, "D6:2 C6:2 A5:2 F5:2"), B({"G"}, "G5:2 B5:2 D6:2 B5:2"),
           B({"C"}, "C6:2 G5:2 E5:2 G5:2"), B({"Am"}, "A5:2 E5:2 A5:2 C6:2"),
           B({"Dm", "G"}, "D6:2 C6:2 B5:2 D6:2"), B({"C"}, "C6:8")},
-         true);
+         true, true);
   // Middle part: IV - V - iii - vi, then back through ii and V.
   Append(score,
          {B({"F"}, "A5:2 A5:1 B5:1 C6:4"), B({"G"}, "B5:2 B5:1 C6:1 D6:4"),
           B({"Em"}, "G5:2 B5:2 E6:4"), B({"Am"}, "C6:2 B5:1 A5:1 E5:4"),
           B({"Dm"}, "F5:2 A5:2 D6:2 C6:2"), B({"G"}, "B5:2 A5:2 G5:2 D5:2"),
           B({"F"}, "A5:2 C6:2 F5:2 A5:2"), B({"G7"}, "G5:2 F5:2 D5:2 B4:2")},
-         true);
+         true, true);
   // The tune once more.
   Append(score,
          {B({"C"}, "E5:2 G5:2 C6:2 G5:2"), B({"Am"}, "A5:3 G5:1 E5:2 C5:2"),
           B({"F"}, "F5:2 A5:2 C6:2 A5:2"), B({"G"}, "G5:4 D5:2 G5:2"),
           B({"C"}, "E5:2 G5:2 C6:2 E6:2"), B({"Am"}, "D6:3 C6:1 A5:2 E5:2"),
           B({"Dm", "G"}, "F5:2 A5:2 G5:2 B4:2"), B({"C"}, "C5:4 E5:2 G5:2")},
-         false);
+         false, true);
   // Turnaround: it stops on G7, which the intro's C answers when the tune starts again.
   Append(score,
          {B({"F"}, "A5:2 C6:2 A5:2 F5:2"), B({"G"}, "G5:2 B5:2 D6:2 B5:2"),

@@ -1,6 +1,8 @@
 // The tune as a file a sequencer plays: structure, length, channels, and the loop back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <sstream>
@@ -123,15 +125,16 @@ TEST(MidiWriter, NoteNamesGiveMidiNumbers) {
   EXPECT_EQ(NotePitch("C44"), -1);
 }
 
-TEST(Tune, IsAFormatOneFileWithMelodyChordsBassAndDrums) {
+TEST(Tune, IsAFormatOneFileWithMelodyChordsBassStringsAndDrums) {
   const ParsedFile& f = Tune();
   EXPECT_EQ(f.format, 1);
-  EXPECT_EQ(f.tracks, 5);
+  EXPECT_EQ(f.tracks, 6);
   EXPECT_EQ(f.division, kTicksPerQuarter);
   std::set<int> channels;
   for (const ParsedNote& n : f.notes) channels.insert(n.channel);
-  EXPECT_EQ(channels, (std::set<int>{MELODY_CHANNEL, CHORD_CHANNEL, BASS_CHANNEL, DRUM_CHANNEL}));
-  EXPECT_EQ(f.programs.size(), 3u) << "the drum channel needs no program";
+  EXPECT_EQ(channels, (std::set<int>{MELODY_CHANNEL, CHORD_CHANNEL, BASS_CHANNEL, PAD_CHANNEL,
+                                     DRUM_CHANNEL}));
+  EXPECT_EQ(f.programs.size(), 4u) << "the drum channel needs no program";
   EXPECT_FALSE(f.programs.count(DRUM_CHANNEL));
 }
 
@@ -181,6 +184,19 @@ TEST(Tune, RestartResolvesTheClosingDominantToTheOpeningTonic) {
   EXPECT_TRUE(PitchClasses("C").count(NotePitch(item.substr(0, item.find(':'))) % 12));
   while (last >> item) lastItem = item;
   EXPECT_TRUE(PitchClasses("G7").count(NotePitch(lastItem.substr(0, lastItem.find(':'))) % 12));
+}
+
+TEST(Tune, StringsJoinOnlyTheRepeats) {
+  std::vector<Bar> score = TuneScore();
+  uint32_t bar = kTicksPerQuarter * 4;
+  uint32_t firstString = UINT32_MAX;
+  for (const ParsedNote& n : Tune().notes) {
+    if (n.channel == PAD_CHANNEL) firstString = std::min(firstString, n.on);
+  }
+  // Intro and the first statement of the tune go without them.
+  EXPECT_EQ(firstString, 12 * bar);
+  EXPECT_FALSE(score.front().strings);
+  EXPECT_FALSE(score.back().strings) << "the turnaround thins out before the restart";
 }
 
 TEST(Tune, MelodyNotesOnTheBeatBelongToTheirChord) {
