@@ -18,7 +18,8 @@ const std::string kProgram = KOBAKO_BINARY_DIR "/kobako";
 const fs::path kGame = KOBAKO_BINARY_DIR "/game";
 const char kFirstFrame[] = "kobako: first frame at";
 
-// The program on SDL's invisible display and silent device, asked to quit after two seconds.
+// The program on SDL's invisible display and silent device, asked to quit two seconds after its
+// first frame.
 ChildRun Desktop() {
   ChildRun run;
   run.args = {kProgram};
@@ -27,6 +28,7 @@ ChildRun Desktop() {
              {"KOBAKO_DATA", kGame.string()},  {"KOBAKO_REPORT_FIRST_FRAME", "1"},
              {"KOBAKO_DEBUG", std::nullopt}};
   run.quitAfterMs = 2000;
+  run.quitAfterText = kFirstFrame;
   return run;
 }
 

@@ -24,7 +24,10 @@ struct ChildRun {
   // Variables to set; a value of nullopt removes the variable.
   std::vector<std::pair<std::string, std::optional<std::string>>> env;
   int quitAfterMs = -1;  // SIGTERM then; -1 never
-  int limitMs = 20000;   // SIGKILL then, and the run counts as hung
+  // When set, quitAfterMs counts from this text's first appearance on standard error, so a
+  // slow start (a sanitizer build, a busy machine) still runs its full time.
+  std::string quitAfterText;
+  int limitMs = 20000;  // SIGKILL then, and the run counts as hung
 };
 
 struct ChildResult {
@@ -73,13 +76,20 @@ inline ChildResult RunChild(const ChildRun& run) {
   }
   const auto start = std::chrono::steady_clock::now();
   bool termSent = false;
+  long long termFrom = run.quitAfterText.empty() ? 0 : -1;
   int status = 0;
   for (;;) {
     if (waitpid(child, &status, WNOHANG) == child) break;
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                         std::chrono::steady_clock::now() - start)
                         .count();
-    if (!termSent && run.quitAfterMs >= 0 && ms >= run.quitAfterMs) {
+    if (!run.quitAfterText.empty() && termFrom < 0) {
+      std::ifstream in(errFile, std::ios::binary);
+      std::ostringstream text;
+      text << in.rdbuf();
+      if (text.str().find(run.quitAfterText) != std::string::npos) termFrom = ms;
+    }
+    if (!termSent && run.quitAfterMs >= 0 && termFrom >= 0 && ms - termFrom >= run.quitAfterMs) {
       kill(child, SIGTERM);
       termSent = true;
     }
