@@ -25,6 +25,8 @@ constexpr int kSolutionFramesAfterWin = 30;
 constexpr int kRescueOpenFrames = 59;
 constexpr int kClearFrames = 99;
 constexpr int kMessageOpenFrames = 30;
+// The first stage's message stays longer: its picture shows the text written out.
+constexpr int kReviewedMessageFrames = 200;
 // With the repeat counter at 1 an arrow acts in its third frame instead of its first.
 constexpr int kLateArrowHold = 2;
 // Frames between arrow presses on the map, and before the first one (the pop-in settles).
@@ -154,13 +156,14 @@ bool ComposePlaythrough(const std::string& solutionDir, std::string* script, std
     const int lateHold = first ? 0 : kLateArrowHold;
     if (!ReadSolution(solutionDir + name, lateHold, &keys, &win, error)) return false;
     out << "when StageStartScene\n" << keys;
-    Checkpoint(out, 60, StageName("play", stage), stage == 0);
+    Checkpoint(out, 60, StageName("play", stage), first);
     const int rescueClosed = win + kRescueOpenFrames;
     const int lastClear = rescueClosed + kClearFrames;
-    Checkpoint(out, win + 20, StageName("rescue", stage), stage == 0);
+    Checkpoint(out, win + 20, StageName("rescue", stage), first);
     Press(out, rescueClosed, "Space");
-    Checkpoint(out, lastClear + 10, StageName("message", stage), stage == 0);
-    Press(out, lastClear + kMessageOpenFrames, "Space");
+    const int messageOpen = first ? kReviewedMessageFrames : kMessageOpenFrames;
+    Checkpoint(out, lastClear + messageOpen - 10, StageName("message", stage), first);
+    Press(out, lastClear + messageOpen, "Space");
     first = false;
   }
 
