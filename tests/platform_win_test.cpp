@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -101,8 +102,7 @@ class MusicTest : public WinTest {
   void SetUp() override {
     WinTest::SetUp();
     oldDir_ = std::filesystem::current_path();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("kobako_win_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    dir_ = std::filesystem::temp_directory_path() / ("kobako_win_test_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir_);
     std::filesystem::current_path(dir_);
   }
