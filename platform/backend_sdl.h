@@ -46,6 +46,7 @@ class SdlBackend : public Backend {
   // For the smoke tests and the measurements.
   int PresentCount() const { return presents_; }
   bool Fullscreen() const;
+  SDL_Window* Window() const { return window_.get(); }
 
  private:
   void HandleEvent(const SDL_Event& event);

@@ -65,6 +65,56 @@ TEST_F(SdlTest, FramesReachTheScreen) {
   EXPECT_EQ(backend_->PresentCount(), 1);
 }
 
+// The colour at (x, y) of what the window shows.
+uint32_t ScreenPixel(SDL_Window* window, int x, int y) {
+  SDL_Rect spot = {x, y, 1, 1};
+  uint32_t pixel = 0;
+  SDL_RenderReadPixels(SDL_GetRenderer(window), &spot, SDL_PIXELFORMAT_RGB888, &pixel, 4);
+  return pixel & 0xFFFFFF;
+}
+
+TEST_F(SdlTest, PictureFillsTheWindowKeepingItsShape) {
+  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  SDL_Window* window = backend_->Window();
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowSize(window, 1000, 600);  // wider than 4:3, and 1.25 times the picture
+  // Left half red, right half blue.
+  std::vector<uint16_t> frame(640 * 480);
+  for (int i = 0; i < 640 * 480; ++i) frame[i] = (i % 640) < 320 ? 0xF800 : 0x001F;
+  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  int width = 0;
+  int height = 0;
+  SDL_GetRendererOutputSize(SDL_GetRenderer(window), &width, &height);
+  ASSERT_EQ(height, 600);
+  const int bar = (width - 800) / 2;  // the picture is 800 x 600, centred
+  ASSERT_GT(bar, 4);
+  EXPECT_EQ(ScreenPixel(window, bar / 2, 300), 0x000000u);
+  EXPECT_EQ(ScreenPixel(window, bar + 4, 300), 0xFF0000u);
+  EXPECT_EQ(ScreenPixel(window, bar + 395, 300), 0xFF0000u);
+  EXPECT_EQ(ScreenPixel(window, bar + 405, 300), 0x0000FFu);
+  EXPECT_EQ(ScreenPixel(window, bar + 795, 599), 0x0000FFu);
+  EXPECT_EQ(ScreenPixel(window, width - bar / 2, 300), 0x000000u);
+}
+
+TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
+  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  SDL_Window* window = backend_->Window();
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowSize(window, 1280, 960);
+  // A checkerboard of single pixels: any blur would mix the two colours.
+  std::vector<uint16_t> frame(640 * 480);
+  for (int i = 0; i < 640 * 480; ++i) frame[i] = ((i % 640) + (i / 640)) % 2 ? 0xFFFF : 0x0000;
+  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  int width = 0;
+  int height = 0;
+  SDL_GetRendererOutputSize(SDL_GetRenderer(window), &width, &height);
+  if (width != 1280 || height != 960) GTEST_SKIP() << "display too small for 1280 x 960";
+  EXPECT_EQ(ScreenPixel(window, 200, 100), 0x000000u);
+  EXPECT_EQ(ScreenPixel(window, 201, 101), 0x000000u);
+  EXPECT_EQ(ScreenPixel(window, 202, 100), 0xFFFFFFu);
+  EXPECT_EQ(ScreenPixel(window, 203, 101), 0xFFFFFFu);
+}
+
 TEST_F(SdlTest, EscapeBecomesAKeyDownMessage) {
   ASSERT_TRUE(backend_->OpenWindow("Direct X"));
   PushKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, KMOD_NONE);
