@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <deque>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,10 +30,16 @@ void Pump(uint32_t waitMs) {
   CurrentBackend().PumpMessages(waitMs);
 }
 
+// The main loop asks for the tune's status on every idle turn: split by hand, no streams.
 std::vector<std::string> Words(const char* command) {
-  std::istringstream in(command != nullptr ? command : "");
   std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
+  if (command == nullptr) return words;
+  for (const char* c = command; *c != '\0';) {
+    while (*c == ' ' || *c == '\t') ++c;
+    const char* start = c;
+    while (*c != '\0' && *c != ' ' && *c != '\t') ++c;
+    if (c != start) words.emplace_back(start, c);
+  }
   return words;
 }
 
@@ -74,6 +79,10 @@ int16_t GetAsyncKeyState(int vk) {
 
 void Sleep(DWORD ms) {
   CurrentBackend().Sleep(ms);
+}
+
+void WaitMessageTimeout(DWORD ms) {
+  CurrentBackend().Idle(ms);
 }
 
 bool PeekMessageA(MSG* msg) {
