@@ -81,10 +81,6 @@ void Sleep(DWORD ms) {
   CurrentBackend().Sleep(ms);
 }
 
-void WaitMessageTimeout(DWORD ms) {
-  CurrentBackend().Idle(ms);
-}
-
 bool PeekMessageA(MSG* msg) {
   Pump(0);
   // An idle turn waits a moment for input instead of spinning a whole core.
