@@ -287,16 +287,16 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
 }
 
 void SdlBackend::PumpMessages(uint32_t waitMs) {
+  // One look at the desktop's events per call: the idle loop comes here a thousand times a
+  // second, and each look costs a round trip to the display server.
   SDL_Event event;
-  bool any = false;
-  while (SDL_PollEvent(&event)) {
+  if (waitMs == 0) {
+    SDL_PumpEvents();
+  } else if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
     HandleEvent(event);
-    any = true;
   }
-  if (any || waitMs == 0) return;
-  if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
+  while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
     HandleEvent(event);
-    while (SDL_PollEvent(&event)) HandleEvent(event);
   }
 }
 

@@ -82,9 +82,9 @@ void Sleep(DWORD ms) {
 }
 
 bool PeekMessageA(MSG* msg) {
-  Pump(0);
-  // An idle turn waits a moment for input instead of spinning a whole core.
-  if (queue.empty()) Pump(1);
+  // An idle turn waits a moment for input instead of spinning a whole core; the backend looks
+  // at the desktop's events once and waits only when there were none.
+  Pump(queue.empty() ? 1 : 0);
   if (queue.empty()) return false;
   if (msg != nullptr) *msg = queue.front();
   return true;
