@@ -12,6 +12,7 @@
 #include "app/shell.h"
 #include "platform/backend_sdl.h"
 #include "tests/support/headless.h"
+#include "tests/support/offscreen_desktop.h"
 
 namespace {
 
@@ -32,12 +33,7 @@ Uint32 PressEscapeAfterFrames(Uint32 interval, void* backend) {
 class DesktopTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    // Mesa's GL drivers lose memory at exit that the sanitizer builds would report as ours; draw
-    // with SDL's own software renderer, on a plain framebuffer.
-    setenv("SDL_RENDER_DRIVER", "software", 1);
-    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
+    UseOffscreenDesktop();
     ReleaseDone = false;
     oldDir_ = fs::current_path();
     dir_ = fs::temp_directory_path() / ("kobako_desktop_" + std::to_string(getpid()));

@@ -12,18 +12,14 @@
 #include "tests/support/bmp_writer.h"
 #include "tests/support/headless.h"
 #include "tests/support/midi_writer.h"
+#include "tests/support/offscreen_desktop.h"
 
 namespace {
 
 class SdlTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    // Mesa's GL drivers lose memory at exit that the sanitizer builds would report as ours; draw
-    // with SDL's own software renderer, on a plain framebuffer.
-    setenv("SDL_RENDER_DRIVER", "software", 1);
-    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 1);
+    UseOffscreenDesktop();
     backend_ = new SdlBackend();
     SetBackend(backend_);
     DrainQueue();
