@@ -18,6 +18,8 @@ class Backend {
   virtual bool KeyDown(int vk) = 0;
   // Moves pending OS events into the message queue (win.cpp); may wait up to waitMs for one.
   virtual void PumpMessages(uint32_t waitMs) = 0;
+  // An idle turn of a loop that waits on the clock: the events go on flowing meanwhile.
+  virtual void Idle(uint32_t ms) { PumpMessages(ms); }
   // Opens the audio device: 44,100 Hz, 16-bit, stereo.
   virtual bool OpenAudio() = 0;
   virtual void CloseAudio() = 0;

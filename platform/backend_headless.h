@@ -20,6 +20,8 @@ class HeadlessBackend : public Backend {
   void Sleep(uint32_t ms) override { now_ += ms; }
   bool KeyDown(int vk) override { return keys_.count(vk) != 0; }
   void PumpMessages(uint32_t) override {}
+  // Waiting is only time passing.
+  void Idle(uint32_t ms) override { now_ += ms; }
   bool OpenAudio() override;
   void CloseAudio() override { audioOpen_ = false; }
   bool OpenMusic(const std::string& path) override;

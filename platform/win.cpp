@@ -81,6 +81,10 @@ void Sleep(DWORD ms) {
   CurrentBackend().Sleep(ms);
 }
 
+void WaitMessageTimeout(DWORD ms) {
+  CurrentBackend().Idle(ms);
+}
+
 bool PeekMessageA(MSG* msg) {
   // An idle turn waits a moment for input instead of spinning a whole core; the backend looks
   // at the desktop's events once and waits only when there were none.

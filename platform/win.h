@@ -35,6 +35,9 @@ DWORD timeGetTime();
 // High bit (0x8000) set while the key is down. Keeps the OS event queue flowing.
 int16_t GetAsyncKeyState(int vk);
 void Sleep(DWORD ms);
+// Waits up to ms for window events, leaving them queued: the idle turn of a loop that waits on
+// the clock, so that it does not spin a whole core.
+void WaitMessageTimeout(DWORD ms);
 
 // Without removing: true when a message waits. May wait up to 1 ms for one.
 bool PeekMessageA(MSG* msg);

@@ -106,7 +106,10 @@ void ShowRescue() {
   Reveal reveal(text.data(), static_cast<int>(text.size()));
   int level = 0;
   for (;;) {
-    if (!FrameGate(RescueTime, WINDOW_PERIOD)) continue;
+    if (!FrameGate(RescueTime, WINDOW_PERIOD)) {
+      WaitMessageTimeout(1);
+      continue;
+    }
     RenderStage();
     BlitRequest request = {};
     request.x = 40;
@@ -137,7 +140,10 @@ void ShowMessage() {
   RECT portrait = PortraitRect(stage, captured);
   constexpr DWORD keyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
   for (;;) {
-    if (!FrameGate(MessageTime, WINDOW_PERIOD)) continue;
+    if (!FrameGate(MessageTime, WINDOW_PERIOD)) {
+      WaitMessageTimeout(1);
+      continue;
+    }
     RenderStage();
     lpBackbuffer->BltFast(40, 10, lpFram, &frame, keyed);
     lpBackbuffer->BltFast(480, 10, lpFram, &portrait, keyed);

@@ -68,7 +68,10 @@ void StageWipeScene() {
 
   // No window messages are handled meanwhile: Escape waits until the wipe is over.
   while (WipeWidth < SCREEN_W) {
-    if (!FrameGate(WipeTime, WIPE_PERIOD)) continue;
+    if (!FrameGate(WipeTime, WIPE_PERIOD)) {
+      WaitMessageTimeout(1);
+      continue;
+    }
     for (int y = 0; y < SCREEN_H; y += 2) {
       RECT tail = {SCREEN_W - WipeWidth, y, SCREEN_W, y + 1};
       lpBackbuffer->BltFast(0, y, lpMenu, &tail, DDBLTFAST_WAIT);
