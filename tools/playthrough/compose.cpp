@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 const int kPlayOrder[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -62,21 +61,22 @@ bool ReadSolution(const std::string& path, int lateHold, std::string* keys, int*
     *error = "cannot read " + path;
     return false;
   }
-  static const std::regex kEnd("end ([0-9]+)");
-  static const std::regex kKeys("at ([0-9]+) keys (.*)");
-  static const std::regex kArrow("Up|Down|Left|Right");
   std::ostringstream lines;
   int shift = 0;
   bool arrowSeen = false;
   *win = -1;
   for (std::string line; std::getline(in, line);) {
-    std::smatch match;
-    if (std::regex_match(line, match, kEnd)) {
-      *win = std::stoi(match[1]) - kSolutionFramesAfterWin + shift;
-    } else if (std::regex_match(line, match, kKeys)) {
-      const std::string list = match[2];
-      lines << "at " << std::stoi(match[1]) + shift << " keys " << list << "\n";
-      if (!arrowSeen && std::regex_search(list, kArrow)) {
+    std::istringstream words(line);
+    std::string verb, action, list;
+    int frame = 0;
+    words >> verb >> frame;
+    if (!words) continue;
+    if (verb == "end") {
+      *win = frame - kSolutionFramesAfterWin + shift;
+    } else if (verb == "at" && words >> action >> list && action == "keys") {
+      lines << "at " << frame + shift << " keys " << list << "\n";
+      const bool arrow = list.find_first_of("UDLR") != std::string::npos;
+      if (!arrowSeen && arrow) {
         arrowSeen = true;
         shift = lateHold;
       }

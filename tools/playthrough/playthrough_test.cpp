@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 
@@ -148,18 +147,25 @@ class Playthrough : public ScratchFolder {
     EXPECT_FALSE(json.empty()) << name << ".json was not written";
     return json;
   }
+  // The value of a member: a number, or a name with its quotes.
   static std::string Field(const std::string& json, const std::string& name) {
-    std::smatch match;
-    std::regex pattern("\"" + name + "\":(\"[A-Za-z]*\"|-?[0-9]+)");
-    return std::regex_search(json, match, pattern) ? match[1].str() : "";
+    const std::string key = "\"" + name + "\":";
+    size_t at = json.find(key);
+    if (at == std::string::npos) return "";
+    at += key.size();
+    size_t end = json[at] == '"' ? json.find('"', at + 1) + 1 : json.find_first_of(",}]", at);
+    return json.substr(at, end - at);
   }
   // The nodes as "oc" pairs per node: open and cleared.
   static std::string Nodes(const std::string& json) {
     std::string nodes;
-    std::regex node("\\{\"open\":([01]),\"cleared\":([01])\\}");
-    for (auto it = std::sregex_iterator(json.begin(), json.end(), node);
-         it != std::sregex_iterator(); ++it) {
-      nodes += (*it)[1].str() + (*it)[2].str() + " ";
+    const std::string open = "{\"open\":", cleared = ",\"cleared\":";
+    for (size_t at = json.find(open); at != std::string::npos; at = json.find(open, at + 1)) {
+      size_t c = json.find(cleared, at);
+      if (c == std::string::npos) break;
+      nodes += json.substr(at + open.size(), c - at - open.size());
+      nodes += json.substr(c + cleared.size(), json.find('}', c) - c - cleared.size());
+      nodes += ' ';
     }
     return nodes;
   }
