@@ -28,10 +28,9 @@ struct DeviceContext {
   POINT penPos{0, 0};
 };
 
-HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight,
-                  DWORD italic, DWORD underline, DWORD strikeOut, DWORD charSet,
-                  DWORD outPrecision, DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily,
-                  const char* faceName);
+HFONT CreateFontA(int height, int width, int escapement, int orientation, int weight, DWORD italic,
+                  DWORD underline, DWORD strikeOut, DWORD charSet, DWORD outPrecision,
+                  DWORD clipPrecision, DWORD quality, DWORD pitchAndFamily, const char* faceName);
 void DeleteObject(HFONT font);
 HFONT SelectObject(HDC dc, HFONT font);
 int SetBkMode(HDC dc, int mode);
