@@ -178,7 +178,10 @@ void SdlBackend::ShowCursor(bool show) {
 
 void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
   if (!picture_ || width != kWidth || height != kHeight) return;
-  if (isPresent && ++presents_ == 1) ReportFirstFrame();
+  if (isPresent) {
+    if (++presents_ == 1) ReportFirstFrame();
+    pacing_.AfterPresent(presents_);
+  }
   // Scenes present thirty times a second whether or not anything moved; an unchanged picture
   // is already on the screen.
   const size_t count = static_cast<size_t>(width) * height;
@@ -301,6 +304,7 @@ void SdlBackend::PumpMessages(uint32_t waitMs) {
 }
 
 bool SdlBackend::KeyDown(int vk) {
+  if (pacing_.KeyDown(vk)) return true;
   const Uint8* keys = SDL_GetKeyboardState(nullptr);
   if (vk == VK_SHIFT) return keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT];
   if (vk == VK_CONTROL) return keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL];

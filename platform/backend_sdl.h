@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/desktop_pacing.h"
 
 struct SdlDeleter {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -69,4 +70,5 @@ class SdlBackend : public Backend {
   SdlPtr<SDL_Texture> scaled_;   // the frame blown up by a whole factor, pixels kept square
   int scaledFactor_ = 0;
   SdlPtr<Mix_Music> music_;
+  DesktopPacing pacing_;  // present log and scripted keys, when asked for
 };

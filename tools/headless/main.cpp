@@ -1,9 +1,9 @@
-// kobako-headless [--data DIR] [--stage N] [--seed N] SCRIPT
+// kobako-headless [--data DIR] [--stage N] [--seed N] [--flatten FILE] SCRIPT
 // Runs the game from its normal start on the headless backend and follows the script (see
 // script.h). Exits with the game's exit code, 0 at the script's end, or 3 when a "when" waits in
 // vain. The game seeds its random numbers from the time since the program started; the runner
 // seeds them again right after the start with a fixed number (--seed, default 1) so that every
-// run repeats exactly.
+// run repeats exactly. --flatten writes the steps as they ran, each at its own frame number.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -31,13 +31,15 @@ struct Options {
   int stage = -1;
   unsigned seed = 1;
   std::string scriptPath;
+  std::string flatPath;  // --flatten: where to write the steps as run, at their own frames
 };
 
 int Usage(const char* why) {
-  std::fprintf(
-      stderr,
-      "kobako-headless: %s\nusage: kobako-headless [--data DIR] [--stage N] [--seed N] SCRIPT\n",
-      why);
+  std::fprintf(stderr,
+               "kobako-headless: %s\nusage: kobako-headless [--data DIR] [--stage N] [--seed N] "
+               "[--flatten FILE] "
+               "SCRIPT\n",
+               why);
   return 2;
 }
 
@@ -51,6 +53,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       long stage = std::strtol(argv[++i], &end, 10);
       if (*end != '\0' || stage < 0 || stage > 10) return false;
       options->stage = static_cast<int>(stage);
+    } else if (arg == "--flatten" && i + 1 < argc) {
+      options->flatPath = argv[++i];
     } else if (arg == "--seed" && i + 1 < argc) {
       char* end = nullptr;
       unsigned long seed = std::strtoul(argv[++i], &end, 10);
@@ -104,8 +108,13 @@ class Runner {
     }
   }
 
+  // Every step run is also written here with the frame it ran at: the same run as a script
+  // without "when" lines, for players that do not know the scenes.
+  void Flatten(const std::string& path) { flat_.open(path, std::ios::binary); }
+
  private:
   void Run(const ScriptStep& step, int presents) {
+    if (flat_.is_open()) flat_ << StepLine(step, presents) << std::endl;
     switch (step.kind) {
       case ScriptStep::KEYS:
         backend_.ReleaseAllKeys();
@@ -136,6 +145,7 @@ class Runner {
   int segment_ = 0;  // the part of the script running now
   int base_ = 0;     // the frame its frame numbers count from
   int waited_ = 0;   // frames spent waiting for the next part's scene
+  std::ofstream flat_;
 };
 
 }  // namespace
@@ -157,6 +167,7 @@ int main(int argc, char** argv) {
   for (ScriptStep& step : script.steps) {
     if (!step.file.empty()) step.file = fs::absolute(step.file).string();
   }
+  if (!options.flatPath.empty()) options.flatPath = fs::absolute(options.flatPath).string();
   std::error_code cd;
   fs::current_path(options.dataDir, cd);
   if (cd) return Usage(("cannot enter " + options.dataDir).c_str());
@@ -165,6 +176,7 @@ int main(int argc, char** argv) {
   backend.SetEchoDebug(std::getenv("KOBAKO_DEBUG") != nullptr);
   SetBackend(&backend);
   Runner runner(std::move(script), backend);
+  if (!options.flatPath.empty()) runner.Flatten(options.flatPath);
   backend.SetPresentHook([&runner](int presents) { runner.AfterPresent(presents); });
 
   int failure = BringUp();

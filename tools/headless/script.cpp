@@ -14,18 +14,31 @@ bool ParseFrame(const std::string& word, int* frame) {
   return true;
 }
 
+const struct {
+  const char* name;
+  int vk;
+} kKeys[] = {
+    {"Up", VK_UP},       {"Down", VK_DOWN},   {"Left", VK_LEFT},    {"Right", VK_RIGHT},
+    {"Space", VK_SPACE}, {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
+};
+
 int KeyCode(const std::string& name) {
-  static const struct {
-    const char* name;
-    int vk;
-  } kKeys[] = {
-      {"Up", VK_UP},       {"Down", VK_DOWN},   {"Left", VK_LEFT},    {"Right", VK_RIGHT},
-      {"Space", VK_SPACE}, {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
-  };
   for (const auto& key : kKeys) {
     if (name == key.name) return key.vk;
   }
   return 0;
+}
+
+std::string KeyList(const std::vector<int>& keys) {
+  std::string list;
+  for (int vk : keys) {
+    for (const auto& key : kKeys) {
+      if (key.vk != vk) continue;
+      if (!list.empty()) list += ',';
+      list += key.name;
+    }
+  }
+  return list.empty() ? "-" : list;
 }
 
 bool ParseKeys(const std::string& list, std::vector<int>* keys, std::string* why) {
@@ -92,6 +105,23 @@ bool ParseLine(const std::string& line, Script* script, std::string* why) {
 }
 
 }  // namespace
+
+std::string StepLine(const ScriptStep& step, int frame) {
+  const std::string at = "at " + std::to_string(frame) + " ";
+  switch (step.kind) {
+    case ScriptStep::KEYS:
+      return at + "keys " + KeyList(step.keys);
+    case ScriptStep::ESCAPE:
+      return at + "escape";
+    case ScriptStep::SHOT:
+      return at + "shot " + step.file;
+    case ScriptStep::STATE:
+      return at + "state " + step.file;
+    case ScriptStep::END:
+      break;
+  }
+  return "end " + std::to_string(frame);
+}
 
 bool ParseScript(const std::string& text, Script* script, std::string* error) {
   std::istringstream in(text);

@@ -25,5 +25,8 @@ struct Script {
   std::vector<std::string> when;  // the scene each "when" waits for, in file order
 };
 
+// The script line that does what step does, with its frame number replaced by frame.
+std::string StepLine(const ScriptStep& step, int frame);
+
 // Parses the script text; on a bad line returns false with the line's number and why in error.
 bool ParseScript(const std::string& text, Script* script, std::string* error);

@@ -1,0 +1,45 @@
+// Measurement aids for the desktop backend, switched on from the environment:
+//   KOBAKO_PRESENT_LOG=FILE  one line per presented frame, "present N WALL_US CPU_US": its
+//                            number, the wall clock (microseconds since 1970) and the processor
+//                            time the whole process has used (microseconds)
+//   KOBAKO_SCRIPT=FILE       keys by presented frame, in kobako-headless's format with absolute
+//                            frame numbers ("at N keys Up,Space", "at N escape", "end N"); an
+//                            "at N state FILE" line writes "mark NAME N" into the present log
+//                            (NAME: the file's name without folder and extension), so a
+//                            measurement can find where the game stood; "when" and "shot" lines
+//                            are not understood here (kobako-headless --flatten writes a script
+//                            without them)
+// Scripted keys are held as if pressed on the keyboard; the script's end closes the window.
+#pragma once
+#include <cstdio>
+#include <set>
+#include <string>
+#include <vector>
+
+class DesktopPacing {
+ public:
+  // Reads the environment; a script that cannot be read is named on standard error and ignored.
+  DesktopPacing();
+  ~DesktopPacing();
+  DesktopPacing(const DesktopPacing&) = delete;
+  DesktopPacing& operator=(const DesktopPacing&) = delete;
+
+  // After frame number presents has been shown.
+  void AfterPresent(int presents);
+  bool KeyDown(int vk) const { return keys_.count(vk) != 0; }
+
+  struct Step {
+    enum Kind { KEYS, ESCAPE, MARK, END } kind;
+    int frame;
+    std::vector<int> keys;
+    std::string name;
+  };
+  // Parses a flat script; false with the line's number and why in error on a line it cannot use.
+  static bool Parse(const std::string& text, std::vector<Step>* steps, std::string* error);
+
+ private:
+  std::vector<Step> steps_;  // by frame
+  size_t next_ = 0;
+  std::set<int> keys_;
+  FILE* log_ = nullptr;
+};
