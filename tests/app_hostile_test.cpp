@@ -87,21 +87,32 @@ class HostileMachine : public ::testing::Test {
 };
 
 TEST_F(HostileMachine, WithoutADisplayOneLineSaysSoAndTheExitCodeIsOne) {
-  // Unset: the usual drivers each find nothing; x11 and wayland named; a driver SDL lacks.
-  for (std::optional<std::string> driver :
-       {std::optional<std::string>(), std::optional<std::string>("x11"),
-        std::optional<std::string>("wayland"), std::optional<std::string>("nosuchdriver")}) {
+  struct Machine {
+    const char* what;
+    std::optional<std::string> driver, display, wayland, runtime;
+  };
+  const std::string runtime = dir_.string();
+  const Machine machines[] = {
+      {"nothing set: the usual drivers each find nothing", {}, {}, {}, {}},
+      {"x11 asked for", "x11", {}, {}, {}},
+      {"wayland asked for", "wayland", {}, {}, {}},
+      {"a driver SDL lacks", "nosuchdriver", {}, {}, {}},
+      {"an X display that is not there", "x11", ":99", {}, {}},
+      {"displays named that are not there", {}, ":99", "wayland-99", runtime},
+  };
+  for (const Machine& machine : machines) {
     ChildRun run = Desktop();
-    Set(run, "SDL_VIDEODRIVER", driver);
-    Set(run, "XDG_RUNTIME_DIR", std::nullopt);
+    Set(run, "SDL_VIDEODRIVER", machine.driver);
+    Set(run, "DISPLAY", machine.display);
+    Set(run, "WAYLAND_DISPLAY", machine.wayland);
+    Set(run, "XDG_RUNTIME_DIR", machine.runtime);
     run.quitAfterMs = -1;
     ChildResult result = RunChild(run);
-    const std::string name = driver ? *driver : "(unset)";
-    EXPECT_FALSE(result.hung) << name;
-    EXPECT_TRUE(result.exited) << name << ": signal " << result.signal;
-    EXPECT_EQ(result.code, 1) << name;
+    EXPECT_FALSE(result.hung) << machine.what;
+    EXPECT_TRUE(result.exited) << machine.what << ": signal " << result.signal;
+    EXPECT_EQ(result.code, 1) << machine.what;
     std::vector<std::string> lines = Lines(result.err);
-    ASSERT_EQ(lines.size(), 1u) << name << ":\n" << result.err;
+    ASSERT_EQ(lines.size(), 1u) << machine.what << ":\n" << result.err;
     EXPECT_EQ(lines[0].rfind("kobako: ", 0), 0u) << lines[0];
     EXPECT_NE(lines[0].find("display"), std::string::npos) << lines[0];
   }
