@@ -1,0 +1,120 @@
+// The desktop's measurement aids: the key script it plays against presented frames, the marks
+// and times it logs, and the idle wait of loops that wait on the clock.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/desktop_pacing.h"
+#include "platform/win.h"
+#include "tests/support/headless.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Step = DesktopPacing::Step;
+
+TEST(PacingScript, KeysEscapeMarksAndEndAreReadInFrameOrder) {
+  std::vector<Step> steps;
+  std::string error;
+  ASSERT_TRUE(
+      DesktopPacing::Parse("# flat\n"
+                           "at 9 escape\n"
+                           "at 3 keys Up,Space\n"
+                           "at 5 state /tmp/run/title_start.json\n"
+                           "at 6 shot /tmp/run/title.png\n"
+                           "at 7 keys -\n"
+                           "end 12\n",
+                           &steps, &error))
+      << error;
+  ASSERT_EQ(steps.size(), 5u);  // the picture is the headless runner's business
+  EXPECT_EQ(steps[0].kind, Step::KEYS);
+  EXPECT_EQ(steps[0].frame, 3);
+  EXPECT_EQ(steps[0].keys, (std::vector<int>{VK_UP, VK_SPACE}));
+  EXPECT_EQ(steps[1].kind, Step::MARK);
+  EXPECT_EQ(steps[1].name, "title_start");
+  EXPECT_EQ(steps[2].kind, Step::KEYS);
+  EXPECT_TRUE(steps[2].keys.empty());
+  EXPECT_EQ(steps[3].kind, Step::ESCAPE);
+  EXPECT_EQ(steps[4].kind, Step::END);
+  EXPECT_EQ(steps[4].frame, 12);
+}
+
+TEST(PacingScript, LinesItCannotPlayAreRefusedWithTheirNumber) {
+  std::vector<Step> steps;
+  std::string error;
+  EXPECT_FALSE(DesktopPacing::Parse("at 1 keys Up\nat 2 keys Jump\n", &steps, &error));
+  EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+  steps.clear();
+  // Scenes are unknown to the desktop: a script still waiting for one must be flattened first.
+  EXPECT_FALSE(DesktopPacing::Parse("when TitleScene\n", &steps, &error));
+  EXPECT_FALSE(DesktopPacing::Parse("at -1 escape\n", &steps, &error));
+}
+
+class PacingRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("kobako_pacing_" + std::to_string(getpid()));
+    fs::create_directories(dir_);
+    std::ofstream(dir_ / "script.txt") << "at 2 keys Right\nat 3 state here.json\n"
+                                          "at 4 keys -\nat 5 escape\n";
+    setenv("KOBAKO_SCRIPT", (dir_ / "script.txt").c_str(), 1);
+    setenv("KOBAKO_PRESENT_LOG", (dir_ / "presents.log").c_str(), 1);
+  }
+  void TearDown() override {
+    unsetenv("KOBAKO_SCRIPT");
+    unsetenv("KOBAKO_PRESENT_LOG");
+    fs::remove_all(dir_);
+  }
+  fs::path dir_;
+};
+
+TEST_F(PacingRun, ScriptedKeysAreHeldBetweenTheirFramesAndEveryPresentIsLogged) {
+  MSG msg;
+  while (PeekMessageA(&msg)) GetMessageA(&msg);
+  {
+    DesktopPacing pacing;
+    std::vector<bool> right;
+    for (int frame = 1; frame <= 5; frame++) {
+      pacing.AfterPresent(frame);
+      right.push_back(pacing.KeyDown(VK_RIGHT));
+    }
+    EXPECT_EQ(right, (std::vector<bool>{false, true, true, false, false}));
+    ASSERT_TRUE(PeekMessageA(&msg));
+    EXPECT_EQ(msg.message, WM_KEYDOWN);
+    EXPECT_EQ(msg.wParam, VK_ESCAPE);
+    GetMessageA(&msg);
+  }
+  std::ifstream log(dir_ / "presents.log");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(log, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[3], "mark here 3");
+  long long frame = 0, wall = 0, cpu = 0, lastWall = 0;
+  for (const std::string& line : lines) {
+    if (line.rfind("present ", 0) != 0) continue;
+    std::istringstream in(line.substr(8));
+    in >> frame >> wall >> cpu;
+    ASSERT_TRUE(in) << line;
+    EXPECT_GE(wall, lastWall);
+    EXPECT_GT(cpu, 0);
+    lastWall = wall;
+  }
+  EXPECT_EQ(frame, 5);
+}
+
+TEST(IdleWait, HeadlessWaitIsOnlyTimePassing) {
+  uint32_t before = timeGetTime();
+  WaitMessageTimeout(1);
+  // The read itself moves the virtual clock by 1 ms, the wait by the 1 ms asked for.
+  EXPECT_EQ(timeGetTime() - before, 2u);
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg));
+}
+
+}  // namespace
