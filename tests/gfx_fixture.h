@@ -50,7 +50,10 @@ class GfxTest : public ::testing::Test {
     return id;
   }
   std::string TempPath(const std::string& name) {
-    files.push_back(::testing::TempDir() + "kobako_gfx_" + name);
+    // ctest runs the cases as separate processes side by side: keep their files apart.
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    files.push_back(::testing::TempDir() + "kobako_gfx_" + test->test_suite_name() + "_" +
+                    test->name() + "_" + name);
     return files.back();
   }
   // Loads a picture of the given pixels into the slot (surface and pixel copy).

@@ -24,7 +24,10 @@ class Pause : public frontfix::FrontScenes {
     FrontScenes::SetUp();
     lpDD->CreateSurface(640, 480, &lpMenu);
     // The frame picture: a white panel where the menu takes it from, black elsewhere.
-    const std::string path = ::testing::TempDir() + "kobako_pause_frame.bmp";
+    // Each case runs in its own process beside others: one file per case.
+    const std::string path = ::testing::TempDir() + "kobako_pause_frame_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                             ".bmp";
     std::vector<uint32_t> pixels(640 * 1000, 0);
     for (int y = 560; y < 700; y++) {
       for (int x = 0; x < 280; x++) pixels[y * 640 + x] = 0xFFFFFF;
