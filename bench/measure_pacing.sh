@@ -4,12 +4,15 @@
 # processor time per wall-clock second while the game sits without input on the title, the stage
 # select, a stage and an open message window, and the spread of the intervals between presented
 # frames in each of those stretches.
-#   bench/measure_pacing.sh [BUILD_DIR] [IDLE_SECONDS]
+#   bench/measure_pacing.sh [BUILD_DIR] [IDLE_SECONDS] [whole]
+# With "whole" it then plays the whole game as the playthrough test does (about five minutes) and
+# reports the ending's frames too.
 # The keys come from a script made with kobako-headless (which knows the scenes) and played by
 # the desktop backend against its presented frames (KOBAKO_SCRIPT, KOBAKO_PRESENT_LOG).
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
 idle_seconds=${2:-10}
+whole=${3:-}
 for program in kobako kobako-headless kobako-playthrough tools/solve/kobako-solve; do
   if [[ ! -x $build/$program ]]; then
     echo "no $build/$program: build it first" >&2
@@ -75,6 +78,13 @@ if ! grep -q '"scene":"PlayScene"' "$work/message_start.json" ||
   exit 1
 fi
 
+if [[ $whole == whole ]]; then
+  "$build/tools/solve/kobako-solve" "$build/game" "$work/sol" >/dev/null
+  "$build/kobako-playthrough" --skip-logo "$work/sol" "$work/whole.txt"
+  (cd "$work" && "$build/kobako-headless" --data "$build/game" --flatten whole_flat.txt \
+    whole.txt)
+fi
+
 # --- The real game ----------------------------------------------------------------------------
 if [[ -z ${DISPLAY:-} ]]; then
   display=:$((90 + RANDOM % 9))
@@ -84,47 +94,66 @@ if [[ -z ${DISPLAY:-} ]]; then
   sleep 1
 fi
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-log=$work/presents.log
-start=$(date +%s%6N)
-KOBAKO_SCRIPT=$work/flat.txt KOBAKO_PRESENT_LOG=$log KOBAKO_DEBUG=1 \
-  "$build/kobako" >"$work/game.out" 2>&1 &
-game_pid=$!
-rss_kb=""
-while kill -0 "$game_pid" 2>/dev/null; do
-  if [[ -z $rss_kb ]] && grep -q '^mark title_start' "$log" 2>/dev/null; then
-    rss_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$game_pid/status")
-  fi
-  sleep 0.2
-done
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-if [[ $status -ne 0 ]]; then
-  cat "$work/game.out" >&2
-  echo "the game ended with exit code $status" >&2
-  exit 1
-fi
 
-awk -v start="$start" -v rss="$rss_kb" '
-  $1 == "present" { n = $2; wall[n] = $3; cpu[n] = $4; if (!first) first = $3 }
-  $1 == "mark" { mark[$2] = $3 }
-  function stretch(name, gate,   a, b, i, d, inside, count, lo, hi) {
-    a = mark[name "_start"]; b = mark[name "_end"]
-    if (a == "" || b == "") { printf "%-15s not reached\n", name; return }
-    lo = 1e9; hi = 0
-    for (i = a + 1; i <= b; i++) {
-      d = (wall[i] - wall[i - 1]) / 1000
-      count++
-      if (d >= gate - 2 && d <= gate + 2) inside++
-      if (d < lo) lo = d
-      if (d > hi) hi = d
-    }
-    printf "%-15s %5.1f%% of one core over %.1f s; %d frames, %.1f%% within %d+-2 ms " \
-           "(%.1f to %.1f ms)\n", name, (cpu[b] - cpu[a]) / (wall[b] - wall[a]) * 100,
-           (wall[b] - wall[a]) / 1e6, count, inside / count * 100, gate, lo, hi
-  }
-  END {
-    printf "start-up to first frame: %.0f ms\n", (first - start) / 1000
-    printf "resident memory on the title: %.1f MiB\n", rss / 1024
-    stretch("title", 33); stretch("select", 33); stretch("stage", 33); stretch("message", 33)
-  }' "$log"
+# Plays the game with script $1, logging its presents to $2; sets start_us and rss_kb (read once
+# the mark title_start is logged).
+play() {
+  start_us=$(date +%s%6N)
+  rss_kb=""
+  KOBAKO_SCRIPT=$1 KOBAKO_PRESENT_LOG=$2 "$build/kobako" >"$work/game.out" 2>&1 &
+  game_pid=$!
+  while kill -0 "$game_pid" 2>/dev/null; do
+    if [[ -z $rss_kb ]] && grep -q '^mark title_start' "$2" 2>/dev/null; then
+      rss_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$game_pid/status")
+    fi
+    sleep 0.2
+  done
+  local status=0
+  wait "$game_pid" || status=$?
+  game_pid=""
+  if [[ $status -ne 0 ]]; then
+    cat "$work/game.out" >&2
+    echo "the game ended with exit code $status" >&2
+    exit 1
+  fi
+}
+
+# Prints processor time and frame intervals between marks: "name start_mark end_mark gate_ms".
+report() {
+  local log=$1
+  shift
+  awk -v stretches="$*" '
+    $1 == "present" { wall[$2] = $3; cpu[$2] = $4 }
+    $1 == "mark" { mark[$2] = $3 }
+    END {
+      n = split(stretches, w, " ")
+      for (k = 1; k + 3 <= n; k += 4) {
+        name = w[k]; a = mark[w[k + 1]]; b = mark[w[k + 2]]; gate = w[k + 3]
+        if (a == "" || b == "") { printf "%-8s not reached\n", name; continue }
+        count = 0; inside = 0; lo = 1e9; hi = 0
+        for (i = a + 1; i <= b; i++) {
+          d = (wall[i] - wall[i - 1]) / 1000
+          count++
+          if (d >= gate - 2 && d <= gate + 2) inside++
+          if (d < lo) lo = d
+          if (d > hi) hi = d
+        }
+        printf "%-8s %5.1f%% of one core over %4.1f s; %3d intervals, %5.1f%% within %d+-2 ms" \
+               " (%.1f to %.1f ms)\n", name, (cpu[b] - cpu[a]) / (wall[b] - wall[a]) * 100,
+               (wall[b] - wall[a]) / 1e6, count, inside / count * 100, gate, lo, hi
+      }
+    }' "$log"
+}
+
+play "$work/flat.txt" "$work/presents.log"
+first_us=$(awk '$1 == "present" { print $3; exit }' "$work/presents.log")
+echo "start-up to first frame: $(((first_us - start_us) / 1000)) ms"
+echo "resident memory on the title: $((rss_kb / 1024)) MiB"
+report "$work/presents.log" title title_start title_end 33 select select_start select_end 33 \
+  stage stage_start stage_end 33 message message_start message_end 33
+
+if [[ $whole == whole ]]; then
+  play "$work/whole_flat.txt" "$work/whole.log"
+  report "$work/whole.log" ending ending_start ending 20
+  awk '$1 == "present" { n = $2 } END { print "whole game: " n " frames" }' "$work/whole.log"
+fi

@@ -127,10 +127,12 @@ std::vector<std::string> CursorPath(int from, int to) {
   return path;
 }
 
-bool ComposePlaythrough(const std::string& solutionDir, std::string* script, std::string* error) {
+bool ComposePlaythrough(const std::string& solutionDir, std::string* script, std::string* error,
+                        bool skipLogo) {
   std::ostringstream out;
   out << "# The whole game: composed by kobako-playthrough from the stage solutions.\n";
   Checkpoint(out, 1, "logo", true);
+  if (skipLogo) Press(out, 5, "Space");
   FrontEnd(out, "");
 
   int cursor = 0;

@@ -13,5 +13,7 @@ std::vector<std::string> CursorPath(int from, int to);
 
 // The script, from the solution scripts solution_NN.txt in solutionDir (written by
 // kobako-solve for stages started directly). On a missing or unreadable solution returns false
-// with why in error.
-bool ComposePlaythrough(const std::string& solutionDir, std::string* script, std::string* error);
+// with why in error. With skipLogo the logo is left with Space at its fifth frame instead of
+// running its course, whose length depends on the random numbers: the script then fits any seed.
+bool ComposePlaythrough(const std::string& solutionDir, std::string* script, std::string* error,
+                        bool skipLogo = false);

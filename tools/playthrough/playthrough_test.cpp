@@ -118,6 +118,18 @@ TEST_F(PlaythroughScript, EndsWithEscapeAfterASecondVisitOfTheMap) {
   EXPECT_NE(script.find("escape", again), std::string::npos);
 }
 
+TEST_F(PlaythroughScript, LogoRunsItsCourseUnlessSkipped) {
+  WriteSolutions();
+  std::string full, skipped, error;
+  ASSERT_TRUE(ComposePlaythrough(dir_.string(), &full, &error)) << error;
+  ASSERT_TRUE(ComposePlaythrough(dir_.string(), &skipped, &error, true)) << error;
+  auto beforeTitle = [](const std::string& script) {
+    return script.substr(0, script.find("when TitleScene"));
+  };
+  EXPECT_EQ(beforeTitle(full).find("keys Space"), std::string::npos) << full;
+  EXPECT_NE(beforeTitle(skipped).find("at 5 keys Space\nat 6 keys -\n"), std::string::npos);
+}
+
 TEST_F(PlaythroughScript, MissingSolutionIsNamed) {
   WriteSolutions();
   fs::remove(dir_ / "solution_07.txt");
