@@ -4,34 +4,18 @@
 
 #include "app/shell.h"
 #include "scenes/scene_names.h"
+#include "tools/headless/json_members.h"
 #include "tools/headless/state_scenes.h"
 #include "tools/headless/state_world.h"
 
-namespace {
-
-void AppendInt(std::string& json, const char* name, int value) {
-  json += '"';
-  json += name;
-  json += "\":";
-  json += std::to_string(value);
-}
-
-}  // namespace
-
 void AppendShellState(std::string& json, int presents) {
-  // Scene names are plain identifiers: nothing to escape.
-  json += "\"scene\":\"";
-  json += SceneName(CurrentScene);
-  json += "\",";
-  AppendInt(json, "presents", presents);
-  json += ',';
-  AppendInt(json, "spaceHeld", SpaceHeld);
-  json += ',';
-  AppendInt(json, "shiftHeld", ShiftHeld);
-  json += ',';
-  AppendInt(json, "arrowHeld", ArrowHeld);
-  json += ',';
-  AppendInt(json, "released", ReleaseDone ? 1 : 0);
+  Members(json)
+      .Name("scene", SceneName(CurrentScene))
+      .Int("presents", presents)
+      .Int("spaceHeld", SpaceHeld)
+      .Int("shiftHeld", ShiftHeld)
+      .Int("arrowHeld", ArrowHeld)
+      .Int("released", ReleaseDone ? 1 : 0);
 }
 
 std::string StateJson(int presents) {

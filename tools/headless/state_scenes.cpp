@@ -2,35 +2,21 @@
 
 #include "scenes/pause.h"
 #include "scenes/stage_start.h"
+#include "tools/headless/json_members.h"
 #include "world/stage_map.h"
 
-namespace {
-
-void AppendInt(std::string& json, const char* name, int value) {
-  json += '"';
-  json += name;
-  json += "\":";
-  json += std::to_string(value);
-}
-
-}  // namespace
-
 void AppendSceneState(std::string& json) {
-  json += "\"nodes\":[";
+  std::string nodes = "[";
   for (int i = 0; i < NODE_COUNT; i++) {
-    if (i > 0) json += ',';
-    json += '{';
-    AppendInt(json, "open", StageNodes[i].Open);
-    json += ',';
-    AppendInt(json, "cleared", StageNodes[i].Cleared);
-    json += '}';
+    nodes += i > 0 ? ",{" : "{";
+    Members(nodes).Int("open", StageNodes[i].Open).Int("cleared", StageNodes[i].Cleared);
+    nodes += '}';
   }
-  json += "],";
-  AppendInt(json, "selectCursor", SelectCursor);
-  json += ',';
-  AppendInt(json, "stageMapReady", StageMapReady);
-  json += ',';
-  AppendInt(json, "stageIntro", StageIntro);
-  json += ',';
-  AppendInt(json, "pauseCursor", PauseCursor);
+  nodes += ']';
+  Members(json)
+      .Raw("nodes", nodes)
+      .Int("selectCursor", SelectCursor)
+      .Int("stageMapReady", StageMapReady)
+      .Int("stageIntro", StageIntro)
+      .Int("pauseCursor", PauseCursor);
 }

@@ -1,47 +1,10 @@
 #include "tools/headless/state_world.h"
 
-#include <cstdio>
-#include <cstring>
-
 #include "play/stage_state.h"
+#include "tools/headless/json_members.h"
 #include "world/world.h"
 
 namespace {
-
-// Enough digits to read back the same double; whole numbers keep a ".0".
-std::string Number(double value) {
-  char text[40];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  if (std::strpbrk(text, ".eEn") == nullptr) std::strcat(text, ".0");
-  return text;
-}
-
-// Writes "name":value members, putting the commas between them.
-class Members {
- public:
-  explicit Members(std::string& json) : json_(json) {}
-
-  Members& Int(const char* name, int value) { return Raw(name, std::to_string(value)); }
-  Members& Tile(const char* name, TilePoint tile) {
-    return Raw(name, "[" + std::to_string(tile.x) + "," + std::to_string(tile.y) + "]");
-  }
-  Members& Pos(const DPoint& pos) {
-    return Raw("pos", "[" + Number(pos.x) + "," + Number(pos.y) + "]");
-  }
-  Members& Raw(const char* name, const std::string& value) {
-    if (!first_) json_ += ',';
-    first_ = false;
-    json_ += '"';
-    json_ += name;
-    json_ += "\":";
-    json_ += value;
-    return *this;
-  }
-
- private:
-  std::string& json_;
-  bool first_ = true;
-};
 
 std::string Hero() {
   std::string json = "{";
