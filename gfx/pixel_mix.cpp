@@ -131,15 +131,3 @@ void TintRow(uint16_t* dst, const uint16_t* src, int64_t n, unsigned kB, unsigne
     return Select(Mask(s == 0), d, out);
   });
 }
-
-void KeyedCopyRow(uint16_t* dst, const uint16_t* src, int64_t n, uint16_t key) {
-  const Lanes k = Splat(key);
-  int64_t i = 0;
-  for (; i + kLanes <= n; i += kLanes) {
-    const Lanes s = Load(src + i);
-    Store(dst + i, Select(Mask(s == k), Load(dst + i), s));
-  }
-  for (; i < n; ++i) {
-    if (src[i] != key) dst[i] = src[i];
-  }
-}

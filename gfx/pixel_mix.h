@@ -4,6 +4,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/pixel_rows.h"  // KeyedCopyRow
+
 enum class MixKind : uint8_t { Alpha, Add, Sub };
 
 // Blends a row of n source pixels onto n destination pixels at Level a; source 0 is skipped.
@@ -12,5 +14,3 @@ void MixRow(MixKind kind, uint16_t* dst, const uint16_t* src, int64_t n, unsigne
 void DarkenRow(uint16_t* dst, int64_t n, unsigned level);
 // Each channel becomes d + s + k less half the channel's range, clamped; source 0 is skipped.
 void TintRow(uint16_t* dst, const uint16_t* src, int64_t n, unsigned kB, unsigned kG, unsigned kR);
-// Copies the pixels of a row that differ from the key.
-void KeyedCopyRow(uint16_t* dst, const uint16_t* src, int64_t n, uint16_t key);

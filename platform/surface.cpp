@@ -8,6 +8,7 @@
 #include "platform/backend.h"
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
+#include "platform/pixel_rows.h"
 
 namespace {
 
@@ -103,9 +104,7 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* src, const R
       std::memcpy(out, in, static_cast<size_t>(w) * sizeof(uint16_t));
       continue;
     }
-    for (int i = 0; i < w; ++i) {
-      if (in[i] != key) out[i] = in[i];
-    }
+    KeyedCopyRow(out, in, w, key);
   }
   const bool wholeFrame = tx == 0 && ty == 0 && w == kScreenWidth && h == kScreenHeight;
   Changed(wholeFrame);
