@@ -47,9 +47,9 @@ std::vector<FontFile> FontsOfFamily(const char* family) {
   return ListFonts(pattern.get());
 }
 
-std::vector<FontFile> FontsParsed(const char* spec) {
+std::vector<FontFile> FontsParsed(const char* text) {
   std::unique_ptr<FcPattern, FcPatternDeleter> pattern(
-      FcNameParse(reinterpret_cast<const FcChar8*>(spec)));
+      FcNameParse(reinterpret_cast<const FcChar8*>(text)));
   if (!pattern) return {};
   return ListFonts(pattern.get());
 }
@@ -64,8 +64,8 @@ FontFile FindFontFile(const char* face) {
     std::vector<FontFile> fonts = FontsOfFamily(family);
     if (!fonts.empty()) return fonts.front();
   }
-  for (const char* spec : {":lang=ja", ":"}) {
-    std::vector<FontFile> fonts = FontsParsed(spec);
+  for (const char* pattern : {":lang=ja", ":"}) {
+    std::vector<FontFile> fonts = FontsParsed(pattern);
     if (!fonts.empty()) return fonts.front();
   }
   return FontFile{};
