@@ -77,6 +77,17 @@ TEST(BitmapDepths, RunLengthEncodedFileDecodes) {
   EXPECT_EQ(b.bitmap->pixels, want);
 }
 
+TEST(BitmapDepths, FourBitRunLengthFileDecodesRunsAndLiterals) {
+  // Bottom row: a run of four alternating 1 and 2; end of line; top row: four literal indices
+  // 0, 1, 2, 3 packed in two bytes; end of bitmap.
+  const std::vector<uint8_t> rle = {4, 0x12, 0, 0, 0, 4, 0x01, 0x23, 0, 1};
+  BitmapOwner b(Load(MakeRle4Bmp(4, 2, rle, kPalette)));
+  ASSERT_NE(b.bitmap, nullptr);
+  const std::vector<uint16_t> want = {kOrange565,   0, kDarkGrey565, 0xFFFF, 0,
+                                      kDarkGrey565, 0, kDarkGrey565};
+  EXPECT_EQ(b.bitmap->pixels, want);
+}
+
 TEST(BitmapRows, TopDownAndBottomUpGiveTheSamePicture) {
   for (int bits : {8, 24}) {
     const auto& content = bits == 8 ? kIndices : kColors;

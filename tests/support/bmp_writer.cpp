@@ -83,6 +83,13 @@ std::vector<uint8_t> MakeRle8Bmp(int width, int height, const std::vector<uint8_
   return out;
 }
 
+std::vector<uint8_t> MakeRle4Bmp(int width, int height, const std::vector<uint8_t>& rle,
+                                 const std::vector<uint32_t>& palette) {
+  std::vector<uint8_t> out = Headers(width, height, 4, 2, palette, rle.size());
+  out.insert(out.end(), rle.begin(), rle.end());
+  return out;
+}
+
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::FILE* f = std::fopen(path.c_str(), "wb");
   if (f == nullptr) return false;

@@ -11,4 +11,7 @@ std::vector<uint8_t> MakeBmp(int width, int height, int bits, const std::vector<
 // An 8-bit RLE-compressed bitmap with the given already encoded pixel data.
 std::vector<uint8_t> MakeRle8Bmp(int width, int height, const std::vector<uint8_t>& rle,
                                  const std::vector<uint32_t>& palette);
+// The same for 4 bits a pixel: runs repeat a byte of two indices, high nibble first.
+std::vector<uint8_t> MakeRle4Bmp(int width, int height, const std::vector<uint8_t>& rle,
+                                 const std::vector<uint32_t>& palette);
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
