@@ -76,18 +76,27 @@ std::vector<uint8_t> MakeBmp(int width, int height, int bits, const std::vector<
   return out;
 }
 
-std::vector<uint8_t> MakeRle8Bmp(int width, int height, const std::vector<uint8_t>& rle,
-                                 const std::vector<uint32_t>& palette) {
-  std::vector<uint8_t> out = Headers(width, height, 8, 1, palette, rle.size());
+namespace {
+
+// Compression 1 is RLE8, 2 is RLE4.
+std::vector<uint8_t> MakeRleBmp(int width, int height, int bits, uint32_t compression,
+                                const std::vector<uint8_t>& rle,
+                                const std::vector<uint32_t>& palette) {
+  std::vector<uint8_t> out = Headers(width, height, bits, compression, palette, rle.size());
   out.insert(out.end(), rle.begin(), rle.end());
   return out;
 }
 
+}  // namespace
+
+std::vector<uint8_t> MakeRle8Bmp(int width, int height, const std::vector<uint8_t>& rle,
+                                 const std::vector<uint32_t>& palette) {
+  return MakeRleBmp(width, height, 8, 1, rle, palette);
+}
+
 std::vector<uint8_t> MakeRle4Bmp(int width, int height, const std::vector<uint8_t>& rle,
                                  const std::vector<uint32_t>& palette) {
-  std::vector<uint8_t> out = Headers(width, height, 4, 2, palette, rle.size());
-  out.insert(out.end(), rle.begin(), rle.end());
-  return out;
+  return MakeRleBmp(width, height, 4, 2, rle, palette);
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
