@@ -120,6 +120,13 @@ void PostMessageA(unsigned message, intptr_t wParam) {
   queue.push_back(msg);
 }
 
+bool CloseRequested() {
+  for (const MSG& msg : queue) {
+    if (msg.message == WM_CLOSE || msg.message == WM_QUIT) return true;
+  }
+  return false;
+}
+
 int mciSendStringA(const char* command, char* reply, int replySize) {
   Reply(reply, replySize, "");
   std::vector<std::string> words = Words(command);

@@ -48,6 +48,9 @@ intptr_t DispatchMessageA(const MSG* msg);
 void PostQuitMessage(int exitCode);
 // Queues a message for the window (the platform does this for key presses and window close).
 void PostMessageA(unsigned message, intptr_t wParam);
+// True while a close request (the window's close button, SIGTERM, Ctrl+C) or the quit message
+// waits in the queue. Loops that wait on the clock without reading messages end when it is.
+bool CloseRequested();
 
 // "open sound\kel.mid alias bgm type sequencer", "status bgm mode", "play bgm from 0".
 int mciSendStringA(const char* command, char* reply, int replySize);

@@ -41,6 +41,15 @@ TilePoint DeltaTo(const DPoint& target, const DPoint& pos) {
 
 }  // namespace
 
+void ResetSteps() {
+  StepDelta = TilePoint{0, 0};
+  StepTick = 0;
+  StepCount = 0;
+  SlideDelta = TilePoint{0, 0};
+  SlideTick = 0;
+  SlideCount = 0;
+}
+
 bool StepTarget(TilePoint from, int dir, TilePoint* next) {
   TilePoint to = from;
   switch (dir) {

@@ -13,6 +13,11 @@ extern int SlideCount;
 // Shared by the four arrow keys: a held arrow acts on every third frame.
 extern int KeyRepeat;
 
+// Puts the step and slide counters at rest. A stage left in the middle of a step (won, restarted
+// or abandoned) would otherwise hand its count to the next stage's first step, which then never
+// lands.
+void ResetSteps();
+
 // Directions: 0 up (y - 1), 1 down (y + 1), 2 left (x - 1), 3 right (x + 1).
 // Sets next to the neighbouring tile in that direction; false when it lies off the map.
 bool StepTarget(TilePoint from, int dir, TilePoint* next);

@@ -3,6 +3,7 @@
 #include "play/actors.h"
 #include "play/animation.h"
 #include "play/movement.h"
+#include "world/setup.h"
 #include "world/world.h"
 
 PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shiftHeld) {
@@ -39,4 +40,9 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
   }
   if (!keys.shift) shiftHeld = 0;
   return result;
+}
+
+void SetupStagePlay(int n) {
+  SetupStage(n);
+  ResetSteps();
 }

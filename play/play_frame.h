@@ -14,3 +14,7 @@ struct PlayFrameResult {
 // shiftHeld are the held flags shared with the other scenes. Meant for frames in which StageClear
 // is 0: in a clear frame only the animation runs, and the caller goes on with the clear sequence.
 PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shiftHeld);
+
+// Sets stage n up from its file (SetupStage) with no step or slide half done: how every stage
+// starts, from the map or from the pause menu's restart.
+void SetupStagePlay(int n);

@@ -105,7 +105,8 @@ void ShowRescue() {
   const std::string& text = RescueText(StageNo);
   Reveal reveal(text.data(), static_cast<int>(text.size()));
   int level = 0;
-  for (;;) {
+  // A close request ends the window at once; the main loop then shuts the game down.
+  while (!CloseRequested()) {
     if (!FrameGate(RescueTime, WINDOW_PERIOD)) {
       WaitMessageTimeout(1);
       continue;
@@ -139,7 +140,7 @@ void ShowMessage() {
   RECT frame = {0, 140, 440, 280};
   RECT portrait = PortraitRect(stage, captured);
   constexpr DWORD keyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
-  for (;;) {
+  while (!CloseRequested()) {
     if (!FrameGate(MessageTime, WINDOW_PERIOD)) {
       WaitMessageTimeout(1);
       continue;

@@ -7,10 +7,10 @@
 #include "app/shell.h"
 #include "gfx/mydraw.h"
 #include "platform/gdi.h"
+#include "play/play_frame.h"
 #include "scenes/logo.h"
 #include "scenes/play_scene.h"
 #include "scenes/select.h"
-#include "world/setup.h"
 #include "world/world.h"
 
 int32_t PauseCursor = 0;
@@ -107,7 +107,7 @@ void PauseScene() {
         break;
       case 1:
         // Straight back into play: a restarted stage gets no wipe.
-        SetupStage(StageNo);
+        SetupStagePlay(StageNo);
         CurrentScene = PlayScene;
         break;
       case 2:

@@ -5,10 +5,10 @@
 #include "app/shared_objects.h"
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "play/play_frame.h"
 #include "play/windows.h"
 #include "scenes/play_scene.h"
 #include "scenes/scene_surfaces.h"
-#include "world/setup.h"
 #include "world/stage_map.h"
 #include "world/world.h"
 
@@ -43,7 +43,7 @@ void StageStartScene() {
   LoadScenePicture(lpFram, "img/frame.bmp");
   LoadScenePicture(lpClea, "img/clear.bmp");
 
-  SetupStage(StageNo);
+  SetupStagePlay(StageNo);
 
   char name[32];
   std::snprintf(name, sizeof name, "img/back%d.bmp", Area);
@@ -66,8 +66,9 @@ void StageWipeScene() {
   darken.Mode = BLIT_BLEND | BLEND_SUB;
   theDDraw->Blit(darken);
 
-  // No window messages are handled meanwhile: Escape waits until the wipe is over.
-  while (WipeWidth < SCREEN_W) {
+  // No window messages are handled meanwhile: Escape waits until the wipe is over, while a close
+  // request cuts it short for the main loop to shut down.
+  while (WipeWidth < SCREEN_W && !CloseRequested()) {
     if (!FrameGate(WipeTime, WIPE_PERIOD)) {
       WaitMessageTimeout(1);
       continue;

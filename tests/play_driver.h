@@ -44,10 +44,9 @@ class Stage {
   explicit Stage(const std::string& text, int stageNo = 2) {
     dir_.WriteStage(stageNo, text);
     StageNo = stageNo;
-    SetupStage(stageNo);
     StageClear = 0;
     KeyRepeat = 0;
-    StepTick = StepCount = SlideTick = SlideCount = 0;
+    SetupStagePlay(stageNo);
   }
 
   PlayFrameResult Frame(const PlayKeys& keys = kNone) {

@@ -52,6 +52,17 @@ TEST(Steps, StepSlidesAThirdEveryOtherFrameAndArrivesOnTheSixth) {
   EXPECT_EQ(StepCount, 0);
 }
 
+TEST(Steps, StageLeftAsAStepLandsRestartsWithItsStepsAtRest) {
+  Stage stage(StageText(0, 4, {}));
+  stage.Press(kRight);
+  for (int frame = 0; frame < 6 && StepCount < 3; frame++) stage.Frame();
+  ASSERT_EQ(StepCount, 3);
+  SetupStagePlay(2);  // the pause menu's restart, in the frame the step lands
+  stage.Step(kUp);
+  EXPECT_EQ(Chara.Move, 0);
+  EXPECT_TRUE(AtRestOn(Chara.Pos, 0, 3));
+}
+
 TEST(Steps, HeldArrowWalksExactlyOneTilePerSixFrames) {
   Stage stage(StageText(0, 4, {}));
   std::vector<int> stepFrames;

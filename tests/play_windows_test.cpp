@@ -190,4 +190,19 @@ TEST_F(Windows, SpaceClosesTheRescueBeforeTheTextIsComplete) {
   EXPECT_EQ(presents, 2);
 }
 
+TEST_F(Windows, CloseRequestEndsBothWindowsAndStaysQueuedForTheMainLoop) {
+  int presents = 0;
+  TestBackend().SetPresentHook([&presents](int) {
+    if (++presents == 3) PostMessageA(WM_CLOSE, 0);
+  });
+  ShowRescue();
+  EXPECT_EQ(presents, 3);
+  ShowMessage();
+  EXPECT_EQ(presents, 3);
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg));
+  EXPECT_EQ(msg.message, WM_CLOSE);
+  GetMessageA(&msg);
+}
+
 }  // namespace

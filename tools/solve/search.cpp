@@ -6,17 +6,17 @@
 #include <unordered_map>
 
 #include "play/movement.h"
+#include "play/play_frame.h"
 #include "play/stage_state.h"
 #include "tools/solve/actions.h"
 #include "tools/solve/world_state.h"
-#include "world/setup.h"
 #include "world/world.h"
 
 void StartStage(int stage, int& spaceHeld, std::vector<PlayKeys>* frames) {
   StageNo = stage;
   StageClear = 0;
   KeyRepeat = 0;
-  SetupStage(stage);
+  SetupStagePlay(stage);
   RunLeadIn(stage, spaceHeld, frames);
 }
 

@@ -96,7 +96,6 @@ void UnpackWorld(const std::string& packed) {
     vill.No = i;
     vill.Pos = TilePosition(vill.TilePt.x, vill.TilePt.y);
   }
-  StepTick = StepCount = 0;
-  SlideTick = SlideCount = 0;
+  ResetSteps();
   StageClear = 0;
 }
