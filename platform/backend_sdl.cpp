@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_read.h"
 #include "platform/win.h"
 
 namespace {
@@ -21,11 +22,11 @@ const char* const kSoundFonts[] = {
     "/usr/share/sounds/sf2/default-GM.sf2",
 };
 
+// A sound font is read by the synthesiser itself: only a regular file, never a pipe it would
+// wait on forever.
 bool Readable(const std::string& path) {
-  FILE* file = std::fopen(path.c_str(), "rb");
-  if (file == nullptr) return false;
-  std::fclose(file);
-  return true;
+  constexpr size_t kSoundFontLimit = size_t{2} * 1024 * 1024 * 1024;
+  return IsRegularFileWithin(path, kSoundFontLimit);
 }
 
 // The sound font to play the tune with: the first that exists of SDL_SOUNDFONTS (the player's
@@ -340,7 +341,10 @@ void SdlBackend::CloseAudio() {
 bool SdlBackend::OpenMusic(const std::string& path) {
   // Without a device, a sound font or a tune the game simply runs silent.
   if (!audioReady_ || path.empty() || soundFont_.empty()) return false;
-  music_.reset(Mix_LoadMUS(path.c_str()));
+  music_.reset();
+  if (!ReadRegularFile(path, kTuneLimit, &tuneBytes_)) return false;
+  SDL_RWops* rw = SDL_RWFromConstMem(tuneBytes_.data(), static_cast<int>(tuneBytes_.size()));
+  if (rw != nullptr) music_.reset(Mix_LoadMUS_RW(rw, 1));
   return music_ != nullptr;
 }
 

@@ -69,6 +69,7 @@ class SdlBackend : public Backend {
   std::vector<uint16_t> shown_;  // the frame on screen, to skip presenting it again
   SdlPtr<SDL_Texture> scaled_;   // the frame blown up by a whole factor, pixels kept square
   int scaledFactor_ = 0;
+  std::vector<char> tuneBytes_;  // the tune's file, read whole; outlives music_
   SdlPtr<Mix_Music> music_;
   DesktopPacing pacing_;  // present log and scripted keys, when asked for
 };

@@ -2,6 +2,18 @@
 
 #include <filesystem>
 #include <system_error>
+#include <vector>
+
+namespace {
+
+std::vector<std::filesystem::path> Candidates(const std::string& executable) {
+  if (executable.empty()) return {};
+  const std::filesystem::path folder = std::filesystem::path(executable).parent_path();
+  return {(folder / "game").lexically_normal(),
+          (folder / ".." / "share" / "kobako").lexically_normal()};
+}
+
+}  // namespace
 
 std::string FindDataFolder(const std::string& executable, const char* dataOverride) {
   namespace fs = std::filesystem;
@@ -9,9 +21,16 @@ std::string FindDataFolder(const std::string& executable, const char* dataOverri
   if (dataOverride != nullptr && dataOverride[0] != '\0') return dataOverride;
   if (executable.empty()) return std::string();
   std::error_code error;
-  const fs::path folder = fs::path(executable).parent_path();
-  for (const fs::path& candidate : {folder / "game", folder / ".." / "share" / "kobako"}) {
-    if (fs::is_directory(candidate, error)) return candidate.lexically_normal().string();
+  for (const fs::path& candidate : Candidates(executable)) {
+    if (fs::is_directory(candidate, error)) return candidate.string();
   }
   return std::string();
+}
+
+std::string DataFolderPlaces(const std::string& executable) {
+  std::string places;
+  for (const std::filesystem::path& candidate : Candidates(executable)) {
+    places += (places.empty() ? "" : " and ") + candidate.string();
+  }
+  return places.empty() ? "no folder beside the program" : places;
 }

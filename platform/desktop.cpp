@@ -25,8 +25,14 @@ bool EnterDataDirectory(const char* argv0) {
   }
   if (error) exe.clear();
   const std::string data = FindDataFolder(exe.string(), std::getenv("KOBAKO_DATA"));
-  if (data.empty()) return true;
-  if (chdir(data.c_str()) == 0) return true;
-  std::fprintf(stderr, "kobako: cannot enter the data folder %s\n", data.c_str());
+  if (data.empty()) {
+    std::fprintf(stderr, "kobako: no data folder in %s; playing without the game's files\n",
+                 DataFolderPlaces(exe.string()).c_str());
+  } else if (chdir(data.c_str()) == 0) {
+    return true;
+  } else {
+    std::fprintf(stderr, "kobako: cannot enter the data folder %s\n", data.c_str());
+  }
+  ForgetDataFolder();
   return false;
 }

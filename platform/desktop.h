@@ -7,6 +7,7 @@
 // The SDL backend (window, keyboard, audio).
 std::unique_ptr<Backend> CreateDesktopBackend();
 // Makes the game's data folder the working directory: $KOBAKO_DATA when set, else the folder
-// "game" beside the executable, else the installed "../share/kobako"; with none of them the
-// current folder stays. False (after one line on standard error) when the change failed.
+// "game" beside the executable, else the installed "../share/kobako". Without one, or when it
+// cannot be entered, one line on standard error says so, the game's files are found nowhere
+// (as if missing) and the result is false.
 bool EnterDataDirectory(const char* argv0);

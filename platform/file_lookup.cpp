@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/data_folder.h"
 #include "platform/gdi.h"
 
 namespace {
+
+bool dataFolderGone = false;
 
 std::vector<std::string> SplitPath(const std::string& name) {
   std::vector<std::string> parts;
@@ -68,13 +71,26 @@ std::string FindEntry(const std::string& dir, const std::string& part) {
 
 }  // namespace
 
+void ForgetDataFolder() {
+  dataFolderGone = true;
+}
+
 std::string FindFileNoCase(const char* name) {
   if (name == nullptr || name[0] == '\0') return std::string();
   const std::string path(name);
+  if (dataFolderGone && path[0] != '/') return std::string();
   std::string current = (path[0] == '/' || path[0] == '\\') ? "/" : "";
   for (const std::string& part : SplitPath(path)) {
     current = FindEntry(current, part);
     if (current.empty()) return current;
   }
   return current;
+}
+
+bool IsDataRelativeName(const char* name) {
+  if (name == nullptr || name[0] == '\0' || name[0] == '/' || name[0] == '\\') return false;
+  for (const std::string& part : SplitPath(name)) {
+    if (part == "..") return false;
+  }
+  return true;
 }

@@ -59,6 +59,9 @@ typedef Bitmap* HBITMAP;
 // Finds the file whatever the case of its letters, with '\' or '/' as separators.
 // Returns the path as it exists on disk, or an empty string.
 std::string FindFileNoCase(const char* name);
+// True for a name that stays inside the folder it is looked up from: not empty, not absolute,
+// and no ".." among its parts ('/' and '\\' both separate them).
+bool IsDataRelativeName(const char* name);
 // LoadImageA(file, bitmap, from file, DIB section): null when the file is missing or unreadable.
 HBITMAP LoadImageA(const char* name);
 // Reads a BMP held in memory (for tests and the fuzzer); null when it is not a usable bitmap.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/file_read.h"
 #include "platform/gdi.h"
 
 namespace {
@@ -135,8 +136,9 @@ int mciSendStringA(const char* command, char* reply, int replySize) {
   // open FILE alias NAME type sequencer
   if (verb == "open" && words.size() >= 4 && Lower(words[2]) == "alias") {
     musicAlias = Lower(words[3]);
+    // A tune that is missing, not a regular file or too large is no tune.
     std::string path = FindFileNoCase(words[1].c_str());
-    musicOpen = CurrentBackend().OpenMusic(path.empty() ? words[1] : path);
+    musicOpen = IsRegularFileWithin(path, kTuneLimit) && CurrentBackend().OpenMusic(path);
     return 0;
   }
   if (words.size() < 2 || Lower(words[1]) != musicAlias || musicAlias.empty()) {

@@ -137,6 +137,11 @@ TEST(BitmapDamage, BadHeadersAndSizesAreRejected) {
   PutLe32(huge, 18, 16384);
   PutLe32(huge, 22, 16384);
   EXPECT_EQ(BitmapOwner(Load(huge)).bitmap, nullptr);
+  // A few bytes of run-length data may claim any size: the claim alone is refused.
+  std::vector<uint8_t> claim = MakeRle8Bmp(4, 2, {3, 1, 1, 0, 0, 0, 4, 0, 0, 1}, {kOrange, kWhite});
+  PutLe32(claim, 18, 16384);
+  PutLe32(claim, 22, 4096);
+  EXPECT_EQ(BitmapOwner(Load(claim)).bitmap, nullptr);
   EXPECT_EQ(LoadBitmapFromMemory(nullptr, 100), nullptr);
 }
 

@@ -1,6 +1,7 @@
 // The tune on a machine that cannot play it: no file, or no sound font to play it with. The game
 // restarts the tune whenever its status says "stopped", so that answer must never come then.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -82,6 +83,9 @@ TEST_F(TuneTest, SoundFontChosenByThePlayerIsUsed) {
 
 TEST_F(TuneTest, MissingTuneNeverReportsStopped) {
   OpenAudio(nullptr);
+  EXPECT_EQ(StatusesOverASecond(), "[]");
+  // Nor does a pipe in its place, which the synthesiser would wait on for ever.
+  ASSERT_EQ(mkfifo((dir_ / "sound" / "kel.mid").c_str(), 0600), 0);
   EXPECT_EQ(StatusesOverASecond(), "[]");
 }
 

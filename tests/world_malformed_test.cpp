@@ -49,24 +49,37 @@ TEST(MalformedMessages, MessageRunningToTheEndOfTheDataStops) {
   EXPECT_STREQ(MesText[5], "hello\r\nworld\r\n");
 }
 
+// Ignored records still count, but nothing of an earlier stage is left in the slots they count
+// or name: an empty item is hidden and harmless, an empty villager absent.
 TEST(MalformedStage, RecordIndexOutsideTheTableIsIgnored) {
   Items[0].Item = 321;
   ParseText(Crlf({"@DB", "50,1,1,104,-1,1", "-1,2,2,104,-1,1,@", "@DV", "11,3,3,200,1,@", "@E"}));
   EXPECT_EQ(BMAX, 2);
-  EXPECT_EQ(Items[0].Item, 321);
+  EXPECT_EQ(Items[0].Item, 0);
+  EXPECT_EQ(Items[0].F, 0);
   EXPECT_EQ(VMAX, 1);
   ExpectWorldOnTheMap();
 }
 
-TEST(MalformedStage, RecordOffTheMapIsIgnoredWhole) {
-  Items[0].Item = 321;
-  Items[0].TilePt = TilePoint{4, 4};
-  Vills[0].Kind = 222;
-  ParseText(Crlf({"@DB", "0,9,1,104,-1,1", "0,1,-1,105,-1,1,@", "@DV", "0,3,9,200,1,@", "@E"}));
-  EXPECT_EQ(Items[0].Item, 321);
-  EXPECT_EQ(Items[0].TilePt.x, 4);
-  EXPECT_EQ(Vills[0].Kind, 222);
+TEST(MalformedStage, RecordOffTheMapIsIgnoredWholeAndEmptiesItsSlot) {
+  ParseText(Crlf({"@DB", "0,1,1,104,-1,1", "1,2,2,321,3,1", "0,9,1,104,-1,1,@", "@DV",
+                  "0,3,3,222,1", "0,3,9,200,1,@", "@E"}));
+  EXPECT_EQ(Items[0].Item, 0);
+  EXPECT_EQ(Items[0].Act, -1);
+  EXPECT_EQ(Items[1].Item, 321);
+  EXPECT_EQ(Vills[0].Kind, 0);
+  EXPECT_EQ(Vills[0].State, 0);
   ExpectWorldOnTheMap();
+}
+
+TEST(MalformedStage, AreaWithoutAPictureNameIsAreaZero) {
+  for (const char* area : {"@DA,-1", "@DA,100", "@DA,2147483647", "@DA,-99999999999"}) {
+    Area = 5;
+    ParseText(area);
+    EXPECT_EQ(Area, 0) << area;
+  }
+  ParseText("@DA,99");
+  EXPECT_EQ(Area, 99);
 }
 
 TEST(MalformedStage, HeroStartOffTheMapKeepsTheOldTile) {

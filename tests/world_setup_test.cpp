@@ -1,6 +1,10 @@
 // Stage files on disk, the stage-1 fallback, and the starting state that set-up gives the world.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/shell.h"
@@ -95,6 +99,43 @@ TEST(DataFiles, PictureRecordsLoadIntoTheStageSurfaces) {
   EXPECT_EQ(back.Pixels()[4 + 1], 0xF800);
   EXPECT_EQ(back.Pixels()[2], 0);
   EXPECT_EQ(hero.Pixels()[0], 0x001F);
+}
+
+TEST(DataFiles, WhatIsNoRegularFileOrTooLargeCountsAsMissing) {
+  ScratchDir dir;
+  dir.WriteStage(1, "@DA,11\r\n@E\r\n");
+  namespace fs = std::filesystem;
+  const fs::path stage = "data/data07.txt";
+  const std::function<void()> makers[] = {
+      [&] { fs::create_directory(stage); },
+      [&] { ASSERT_EQ(mkfifo(stage.c_str(), 0600), 0); },
+      [&] { fs::create_symlink("/dev/zero", stage); },
+      [&] { std::ofstream(stage) << std::string(64 * 1024 + 1, ','); },
+  };
+  for (const auto& make : makers) {
+    make();
+    StageNo = 7;
+    ReadDataFile(stage.c_str());
+    EXPECT_EQ(StageNo, 1);
+    EXPECT_EQ(DataSize, 12);
+    fs::remove(stage);
+  }
+}
+
+TEST(DataFiles, PicturesComeFromInsideTheDataFolderAndAtMostFourPerFile) {
+  ScratchDir dir;
+  ASSERT_TRUE(WriteFile("red.bmp", MakeBmp(2, 2, 24, {0xFF0000, 0xFF0000, 0xFF0000, 0xFF0000})));
+  ASSERT_EQ(mkfifo("pipe.bmp", 0600), 0);
+  DirectDrawSurface back(4, 4, false);
+  lpBack = &back;
+  const std::string outside = std::filesystem::absolute("red.bmp").string();
+  const std::string first = "@GB," + outside;
+  stagetext::ParseText(Crlf(
+      {first.c_str(), "@GB,data/../red.bmp", "@GB,pipe.bmp", "@GB,none.bmp", "@GB,red.bmp", "@E"}));
+  EXPECT_EQ(back.Pixels()[0], 0);
+  stagetext::ParseText(Crlf({"@GB,red.bmp", "@E"}));
+  lpBack = nullptr;
+  EXPECT_EQ(back.Pixels()[0], 0xF800);
 }
 
 TEST(SetupStage, StageNumberAboveTheLastBecomesOne) {

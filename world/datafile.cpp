@@ -2,11 +2,9 @@
 #include "world/datafile.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <limits>
 #include <string>
 
+#include "platform/file_read.h"
 #include "platform/gdi.h"
 #include "world/world.h"
 
@@ -21,25 +19,14 @@ namespace {
 // Numbers this large mean nothing to a stage; stopping here keeps the gate arithmetic (+-100 per
 // switch) far away from overflow.
 constexpr int NUMBER_LIMIT = 1000000000;
-// Far beyond any real file, and small enough that moving the cursor past the end never overflows.
-constexpr int DATA_LIMIT = std::numeric_limits<int>::max() / 2;
+// Fifty times the game's largest stage file: more is no stage, and parsing it stays quick.
+constexpr int DATA_LIMIT = 64 * 1024;
 
-bool ReadWholeFile(const std::string& path, std::vector<char>& out) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad() || bytes.size() > static_cast<size_t>(DATA_LIMIT)) {
-    return false;
-  }
-  out.swap(bytes);
-  return true;
-}
-
-// The exact name first; a data directory copied from elsewhere may differ in letter case.
+// The exact name first; a data directory copied from elsewhere may differ in letter case. A file
+// that is missing, not a regular file, too large or failing to read counts as missing.
 bool OpenData(const char* name, std::vector<char>& out) {
-  if (ReadWholeFile(name, out)) return true;
   const std::string found = FindFileNoCase(name);
-  return !found.empty() && ReadWholeFile(found, out);
+  return !found.empty() && ReadRegularFile(found, DATA_LIMIT, &out);
 }
 
 void TurnLineBreaksIntoCommas() {

@@ -1,5 +1,6 @@
 // The record parser: walks DataBuf from DataPos and fills the world and the message texts.
 #include <cstring>
+#include <string>
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
@@ -24,7 +25,9 @@ int NextNumber() {
 // Values sit on the mark's own line, after one separator byte: "@DA,3".
 void ReadArea() {
   DataPos += 4;
-  Area = NextNumber();
+  const int area = NextNumber();
+  // Only areas with a picture name of their own; anything else is area 0.
+  Area = area >= 0 && area < AREA_COUNT ? area : 0;
 }
 
 void ReadHeroStart() {
@@ -35,9 +38,29 @@ void ReadHeroStart() {
   if (InMap(x, y)) Chara.TilePt = TilePoint{x, y};
 }
 
+// What a slot holds when no record of the list filled it: nothing shown, nothing in the way.
+ItemRec EmptyItem() {
+  ItemRec item = {};
+  item.Act = -1;
+  return item;
+}
+
+void ClearItems() {
+  for (ItemRec& item : Items) item = EmptyItem();
+}
+
+void ClearVillagers() {
+  for (VillRec& vill : Vills) vill = VillRec{};
+}
+
+// A record ignored whole still empties the slot it names, so nothing of an earlier stage acts.
 void StoreItem(int j, const int* f) {
   const int k = f[0];
-  if (j >= ITEM_CAPACITY || k < 0 || k >= ITEM_CAPACITY || !InMap(f[1], f[2])) return;
+  if (j >= ITEM_CAPACITY || k < 0 || k >= ITEM_CAPACITY) return;
+  if (!InMap(f[1], f[2])) {
+    Items[k] = EmptyItem();
+    return;
+  }
   Items[j].No = k;
   Items[k].TilePt = TilePoint{f[1], f[2]};
   Items[k].Item = f[3];
@@ -47,7 +70,11 @@ void StoreItem(int j, const int* f) {
 
 void StoreVillager(int j, const int* f) {
   const int k = f[0];
-  if (j >= VILL_CAPACITY || k < 0 || k >= VILL_CAPACITY || !InMap(f[1], f[2])) return;
+  if (j >= VILL_CAPACITY || k < 0 || k >= VILL_CAPACITY) return;
+  if (!InMap(f[1], f[2])) {
+    Vills[k] = VillRec{};
+    return;
+  }
   Vills[j].No = k;
   Vills[k].TilePt = TilePoint{f[1], f[2]};
   Vills[k].Kind = f[3];
@@ -55,8 +82,10 @@ void StoreVillager(int j, const int* f) {
 }
 
 // One record per line: its last field ends at the CR, and the byte skipped before each record
-// is the LF. The list ends at an "@" written right after the last field's comma.
-int ReadList(int fieldCount, void (*store)(int, const int*), int capacity) {
+// is the LF. The list ends at an "@" written right after the last field's comma. It starts from
+// an empty table: a slot it counts holds what this list wrote there, or nothing.
+int ReadList(int fieldCount, void (*store)(int, const int*), int capacity, void (*clear)()) {
+  clear();
   DataPos += 4;
   int j = 0;
   for (;;) {
@@ -72,11 +101,24 @@ int ReadList(int fieldCount, void (*store)(int, const int*), int capacity) {
   return j;
 }
 
-void LoadInto(LPDIRECTDRAWSURFACE surface) {
+// A stage may change its two pictures, not load pictures without end: each load takes time.
+constexpr int PICTURE_RECORD_LIMIT = 4;
+
+// The picture is looked for inside the data folder only: an absolute name or one that climbs
+// out with ".." is a picture that cannot be loaded.
+void LoadInto(LPDIRECTDRAWSURFACE surface, int& pictures) {
   DataPos += 4;
   NextToken(Token, TOKEN_SIZE);
   // The message file is read before any stage surface exists.
-  if (surface != nullptr) LoadBitmapSurface(surface, Token);
+  if (surface == nullptr || pictures >= PICTURE_RECORD_LIMIT) return;
+  pictures++;
+  if (!IsDataRelativeName(Token)) {
+    const std::string line =
+        std::string(Token) + ": picture not loaded (outside the data folder)\n";
+    OutputDebugStringA(line.c_str());
+    return;
+  }
+  LoadBitmapSurface(surface, Token);
 }
 
 void AppendMessage(int n, const char* text) {
@@ -104,6 +146,7 @@ void ReadMessage() {
 }  // namespace
 
 void ParseRecords() {
+  int pictures = 0;
   while (!AtEnd()) {
     if (DataBuf[DataPos] != '@') {
       DataPos++;
@@ -117,13 +160,13 @@ void ParseRecords() {
     } else if (a == 'D' && b == 'H') {
       ReadHeroStart();
     } else if (a == 'D' && b == 'B') {
-      BMAX = ReadList(6, StoreItem, ITEM_CAPACITY);
+      BMAX = ReadList(6, StoreItem, ITEM_CAPACITY, ClearItems);
     } else if (a == 'D' && b == 'V') {
-      VMAX = ReadList(5, StoreVillager, VILL_CAPACITY);
+      VMAX = ReadList(5, StoreVillager, VILL_CAPACITY, ClearVillagers);
     } else if (a == 'G' && b == 'B') {
-      LoadInto(lpBack);
+      LoadInto(lpBack, pictures);
     } else if (a == 'G' && b == 'H') {
-      LoadInto(lpChar);
+      LoadInto(lpChar, pictures);
     } else if (a == 'M') {
       ReadMessage();
     }

@@ -5,6 +5,8 @@ constexpr int TMAX = 9;    // tiles per side of the map
 constexpr int StMAX = 11;  // stages 0 to 10
 constexpr int ITEM_CAPACITY = 50;
 constexpr int VILL_CAPACITY = 11;
+// Area numbers 0 to 99, each naming its floor column and its background "img/back%d.bmp".
+constexpr int AREA_COUNT = 100;
 
 struct DPoint {
   double x, y;
