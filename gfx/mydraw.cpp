@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "gfx/blit_area.h"
 #include "platform/win.h"
@@ -122,23 +122,16 @@ void MyDDraw::ReleaseDevice() {
   LogText("\t MyDDraw：解放処理終了", "MyDDraw");
 }
 
-// Lines go through a 128-byte buffer: a longer one is cut short rather than overrunning it.
 void MyDDraw::Log(const char* text) {
-  char line[128];
-  std::snprintf(line, sizeof(line), "%s\n", text);
-  OutputDebugStringA(line);
+  OutputDebugLine(text);
 }
 
 void MyDDraw::LogValue(const char* text, int value) {
-  char line[128];
-  std::snprintf(line, sizeof(line), "%s= %d\n", text, value);
-  OutputDebugStringA(line);
+  OutputDebugLine(std::string(text) + "= " + std::to_string(value));
 }
 
 void MyDDraw::LogText(const char* text, const char* value) {
-  char line[128];
-  std::snprintf(line, sizeof(line), "%s= <%s>\n", text, value);
-  OutputDebugStringA(line);
+  OutputDebugLine(std::string(text) + "= <" + value + ">");
 }
 
 void FillSurfaceRect(LPDIRECTDRAWSURFACE surface, int left, int top, int right, int bottom,

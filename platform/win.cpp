@@ -160,3 +160,14 @@ int mciSendStringA(const char* command, char* reply, int replySize) {
 void OutputDebugStringA(const char* text) {
   CurrentBackend().DebugLine(text != nullptr ? text : "");
 }
+
+void OutputDebugLine(const std::string& text) {
+  constexpr size_t kLineBytes = 127;
+  size_t end = text.size();
+  if (end > kLineBytes - 1) {
+    end = kLineBytes - 1;
+    // Back over the continuation bytes (10xxxxxx) of a character the cut would split.
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) end--;
+  }
+  OutputDebugStringA((text.substr(0, end) + "\n").c_str());
+}

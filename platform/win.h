@@ -2,6 +2,7 @@
 // output, sleeping, and the C library's rand with the same sequence on every machine.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/types.h"
 
@@ -56,6 +57,9 @@ bool CloseRequested();
 int mciSendStringA(const char* command, char* reply, int replySize);
 
 void OutputDebugStringA(const char* text);
+// One debug line of at most 127 bytes, its line feed included: a longer text is cut before the
+// UTF-8 character that would not fit whole.
+void OutputDebugLine(const std::string& text);
 
 // clock(): milliseconds since the program started.
 long ProgramClock();

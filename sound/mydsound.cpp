@@ -1,6 +1,5 @@
 #include "sound/mydsound.h"
 
-#include <cstdio>
 
 #include "platform/win.h"
 
@@ -59,7 +58,5 @@ HRESULT MyDSound::Init(int window) {
 }
 
 void MyDSound::Log(const char* text) {
-  char line[128];
-  std::snprintf(line, sizeof line, "%s\n", text);
-  OutputDebugStringA(line);
+  OutputDebugLine(text);
 }

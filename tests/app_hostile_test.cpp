@@ -193,4 +193,21 @@ TEST_F(HostileMachine, DataFolderThatIsNotThereIsNamedAndTheGameStillRuns) {
       << result.err;
 }
 
+TEST_F(HostileMachine, WithoutADataFolderOneLineSaysWhereItLookedAndNothingIsReadFromHere) {
+  const fs::path program = dir_ / "bin" / "kobako";
+  fs::create_directories(program.parent_path());
+  fs::copy_file(kProgram, program);
+  ChildRun run = Desktop();
+  run.args = {program.string()};
+  Set(run, "KOBAKO_DATA", std::nullopt);
+  Set(run, "KOBAKO_DEBUG", "1");
+  run.folder = CopyOfGame().string();  // the game's files, but not its data folder
+  ChildResult result = RunChild(run);
+  ExpectRan(result);
+  EXPECT_NE(result.err.find("kobako: no data folder in " + (dir_ / "bin" / "game").string()),
+            std::string::npos)
+      << result.err;
+  EXPECT_NE(result.err.find("読み取り失敗"), std::string::npos) << result.err;
+}
+
 }  // namespace

@@ -152,13 +152,17 @@ TEST_F(MyDDrawTest, LogLinesUseTheirThreeFormats) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"a\n", "b= -7\n", "c= <d>\n"}));
 }
 
-TEST_F(MyDDrawTest, OverlongLogLineIsCutAt127Characters) {
+TEST_F(MyDDrawTest, OverlongLogLineIsCutAt127BytesOnAWholeCharacterAndEndsItsLine) {
   TestBackend().ClearDebugLines();
   draw->LogText("\t MyDDraw：ファイルの読み取り失敗", std::string(300, 'x').c_str());
-  ASSERT_EQ(Lines().size(), 1u);
+  // Three-byte characters from byte 126 on: the cut falls inside the first of them.
+  draw->Log((std::string(124, 'y') + "ファイル").c_str());
+  ASSERT_EQ(Lines().size(), 2u);
   EXPECT_EQ(Lines()[0].size(), 127u);
   const std::string start = "\t MyDDraw：ファイルの読み取り失敗= <xxx";
   EXPECT_EQ(Lines()[0].substr(0, start.size()), start);
+  EXPECT_EQ(Lines()[0].back(), '\n');
+  EXPECT_EQ(Lines()[1], std::string(124, 'y') + "\n");
 }
 
 TEST_F(MyDDrawTest, DestructionReleasesLoadedSlotsInOrder) {
