@@ -4,33 +4,11 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
+#include "platform/script.h"
 #include "platform/win.h"
 
 namespace {
-
-int KeyCode(const std::string& name) {
-  static const struct {
-    const char* name;
-    int vk;
-  } kKeys[] = {
-      {"Up", VK_UP},       {"Down", VK_DOWN},   {"Left", VK_LEFT},    {"Right", VK_RIGHT},
-      {"Space", VK_SPACE}, {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
-  };
-  for (const auto& key : kKeys) {
-    if (name == key.name) return key.vk;
-  }
-  return 0;
-}
-
-bool ParseFrame(const std::string& word, int* frame) {
-  if (word.empty() || word.size() > 9) return false;
-  if (word.find_first_not_of("0123456789") != std::string::npos) return false;
-  *frame = std::atoi(word.c_str());
-  return true;
-}
 
 // The name of a state file without its folder and extension.
 std::string MarkName(const std::string& file) {
@@ -40,47 +18,36 @@ std::string MarkName(const std::string& file) {
   return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-bool ParseLine(const std::string& line, std::vector<DesktopPacing::Step>* steps, std::string* why) {
+// The desktop plays frame numbers only: it knows no scenes to wait for, and takes no pictures.
+bool FlatSteps(const Script& script, std::vector<DesktopPacing::Step>* steps, std::string* error) {
   using Step = DesktopPacing::Step;
-  std::istringstream in(line);
-  std::vector<std::string> words;
-  for (std::string word; in >> word;) words.push_back(word);
-  if (words.empty() || words[0][0] == '#') return true;
-  Step step{Step::END, 0, {}, ""};
-  if (words[0] == "end" && words.size() == 2 && ParseFrame(words[1], &step.frame)) {
-    steps->push_back(step);
-    return true;
-  }
-  if (words[0] != "at" || words.size() < 3 || !ParseFrame(words[1], &step.frame)) {
-    *why = "expected: at N keys|escape|state ... or end N";
+  if (!script.when.empty()) {
+    *error =
+        "\"when " + script.when[0] + "\": write the script flat first (kobako-headless --flatten)";
     return false;
   }
-  const std::string& action = words[2];
-  if (action == "escape" && words.size() == 3) {
-    step.kind = Step::ESCAPE;
-  } else if (action == "keys" && words.size() == 4) {
-    step.kind = Step::KEYS;
-    if (words[3] != "-") {
-      std::istringstream list(words[3]);
-      for (std::string name; std::getline(list, name, ',');) {
-        int vk = KeyCode(name);
-        if (vk == 0) {
-          *why = "unknown key \"" + name + "\"";
-          return false;
-        }
-        step.keys.push_back(vk);
-      }
+  for (const ScriptStep& line : script.steps) {
+    Step step{Step::END, line.frame, line.keys, ""};
+    switch (line.kind) {
+      case ScriptStep::KEYS:
+        step.kind = Step::KEYS;
+        break;
+      case ScriptStep::ESCAPE:
+        step.kind = Step::ESCAPE;
+        break;
+      case ScriptStep::STATE:
+        step.kind = Step::MARK;
+        step.name = MarkName(line.file);
+        break;
+      case ScriptStep::SHOT:
+        continue;
+      case ScriptStep::END:
+        break;
     }
-  } else if (action == "state" && words.size() == 4) {
-    step.kind = Step::MARK;
-    step.name = MarkName(words[3]);
-  } else if (action == "shot" && words.size() == 4) {
-    return true;  // pictures are the headless runner's business
-  } else {
-    *why = "unknown action \"" + action + "\"";
-    return false;
+    steps->push_back(step);
   }
-  steps->push_back(step);
+  std::stable_sort(steps->begin(), steps->end(),
+                   [](const Step& a, const Step& b) { return a.frame < b.frame; });
   return true;
 }
 
@@ -93,20 +60,8 @@ long long Microseconds(clockid_t clock) {
 }  // namespace
 
 bool DesktopPacing::Parse(const std::string& text, std::vector<Step>* steps, std::string* error) {
-  std::istringstream in(text);
-  int number = 0;
-  for (std::string line; std::getline(in, line);) {
-    ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::string why;
-    if (!ParseLine(line, steps, &why)) {
-      *error = "line " + std::to_string(number) + ": " + why;
-      return false;
-    }
-  }
-  std::stable_sort(steps->begin(), steps->end(),
-                   [](const Step& a, const Step& b) { return a.frame < b.frame; });
-  return true;
+  Script script;
+  return ParseScript(text, &script, error) && FlatSteps(script, steps, error);
 }
 
 DesktopPacing::DesktopPacing() {
@@ -115,17 +70,15 @@ DesktopPacing::DesktopPacing() {
     if (log_ == nullptr) std::fprintf(stderr, "kobako: cannot write %s\n", path);
   }
   if (const char* path = std::getenv("KOBAKO_SCRIPT")) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
+    Script script;
     std::string error;
-    if (!file) {
-      std::fprintf(stderr, "kobako: cannot read %s\n", path);
-    } else if (!Parse(text.str(), &steps_, &error)) {
+    if (!ReadScript(path, &script, &error) || !FlatSteps(script, &steps_, &error)) {
       std::fprintf(stderr, "kobako: %s: %s\n", path, error.c_str());
       steps_.clear();
     }
   }
+  // Frame 0 is before the first frame: keys held from the start, an Escape or end at once.
+  RunSteps(0);
 }
 
 DesktopPacing::~DesktopPacing() {
@@ -137,6 +90,11 @@ void DesktopPacing::AfterPresent(int presents) {
     std::fprintf(log_, "present %d %lld %lld\n", presents, Microseconds(CLOCK_REALTIME),
                  Microseconds(CLOCK_PROCESS_CPUTIME_ID));
   }
+  RunSteps(presents);
+  if (log_ != nullptr) std::fflush(log_);
+}
+
+void DesktopPacing::RunSteps(int presents) {
   while (next_ < steps_.size() && steps_[next_].frame <= presents) {
     const Step& step = steps_[next_++];
     if (step.frame != presents) continue;
@@ -157,5 +115,4 @@ void DesktopPacing::AfterPresent(int presents) {
         break;
     }
   }
-  if (log_ != nullptr) std::fflush(log_);
 }

@@ -3,7 +3,8 @@
 //                            number, the wall clock (microseconds since 1970) and the processor
 //                            time the whole process has used (microseconds)
 //   KOBAKO_SCRIPT=FILE       keys by presented frame, in kobako-headless's format with absolute
-//                            frame numbers ("at N keys Up,Space", "at N escape", "end N"); an
+//                            frame numbers ("at N keys Up,Space", "at N escape", "end N", frame
+//                            0 before the first frame), read as kobako-headless reads it; an
 //                            "at N state FILE" line writes "mark NAME N" into the present log
 //                            (NAME: the file's name without folder and extension), so a
 //                            measurement can find where the game stood; "when" and "shot" lines
@@ -38,6 +39,9 @@ class DesktopPacing {
   static bool Parse(const std::string& text, std::vector<Step>* steps, std::string* error);
 
  private:
+  // Runs the steps of frame presents.
+  void RunSteps(int presents);
+
   std::vector<Step> steps_;  // by frame
   size_t next_ = 0;
   std::set<int> keys_;

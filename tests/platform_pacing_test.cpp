@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -106,6 +107,25 @@ TEST_F(PacingRun, ScriptedKeysAreHeldBetweenTheirFramesAndEveryPresentIsLogged) 
     lastWall = wall;
   }
   EXPECT_EQ(frame, 5);
+}
+
+TEST_F(PacingRun, FrameZeroActsBeforeTheFirstFrameAndAnUnreadableScriptIsNamed) {
+  MSG msg;
+  while (PeekMessageA(&msg)) GetMessageA(&msg);
+  std::ofstream(dir_ / "script.txt") << "at 0 keys Right\nat 0 escape\n";
+  {
+    DesktopPacing pacing;
+    EXPECT_TRUE(pacing.KeyDown(VK_RIGHT));
+    ASSERT_TRUE(PeekMessageA(&msg));
+    EXPECT_EQ(msg.wParam, VK_ESCAPE);
+    GetMessageA(&msg);
+  }
+  setenv("KOBAKO_SCRIPT", dir_.c_str(), 1);
+  ::testing::internal::CaptureStderr();
+  { DesktopPacing pacing; }
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err.rfind("kobako: " + dir_.string() + ": cannot read", 0), 0u) << err;
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
 }
 
 TEST(IdleWait, HeadlessWaitLeavesTheVirtualClockToItsReaders) {

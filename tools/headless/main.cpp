@@ -9,16 +9,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <utility>
 
 #include "app/entry.h"
 #include "app/shell.h"
 #include "platform/backend_headless.h"
+#include "platform/script.h"
 #include "platform/win.h"
 #include "scenes/scene_names.h"
-#include "tools/headless/script.h"
 #include "tools/headless/start_stage.h"
 #include "tools/headless/state_json.h"
 
@@ -153,13 +152,9 @@ class Runner {
 int main(int argc, char** argv) {
   Options options;
   if (!ParseOptions(argc, argv, &options)) return Usage("bad arguments");
-  std::ifstream file(options.scriptPath, std::ios::binary);
-  if (!file) return Usage(("cannot read " + options.scriptPath).c_str());
-  std::ostringstream text;
-  text << file.rdbuf();
   Script script;
   std::string error;
-  if (!ParseScript(text.str(), &script, &error)) {
+  if (!ReadScript(options.scriptPath, &script, &error)) {
     std::fprintf(stderr, "kobako-headless: %s: %s\n", options.scriptPath.c_str(), error.c_str());
     return 2;
   }

@@ -1,8 +1,9 @@
-#include "tools/headless/script.h"
+#include "platform/script.h"
 
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/file_read.h"
 #include "platform/win.h"
 
 namespace {
@@ -136,4 +137,15 @@ bool ParseScript(const std::string& text, Script* script, std::string* error) {
     }
   }
   return true;
+}
+
+bool ReadScript(const std::string& path, Script* script, std::string* error) {
+  // Far more than a whole game played through; a script is no place for more.
+  constexpr size_t kScriptLimit = size_t{4} * 1024 * 1024;
+  std::vector<char> bytes;
+  if (!ReadRegularFile(path, kScriptLimit, &bytes)) {
+    *error = "cannot read it (missing, not a regular file, or over 4 MiB)";
+    return false;
+  }
+  return ParseScript(std::string(bytes.begin(), bytes.end()), script, error);
 }

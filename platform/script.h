@@ -1,4 +1,5 @@
-// The runner's script: what to do after which presented frame.
+// The scripts of kobako-headless and of the desktop's KOBAKO_SCRIPT: what to do after which
+// presented frame.
 //   at N keys Up,Space     keys held from frame N on ("-" for none)
 //   at N escape            an Escape key press
 //   at N shot FILE.png     the screen after frame N
@@ -30,3 +31,6 @@ std::string StepLine(const ScriptStep& step, int frame);
 
 // Parses the script text; on a bad line returns false with the line's number and why in error.
 bool ParseScript(const std::string& text, Script* script, std::string* error);
+// Reads and parses the script file at path (a regular file of at most 4 MiB); false with why in
+// error when it cannot be read or has a bad line.
+bool ReadScript(const std::string& path, Script* script, std::string* error);
