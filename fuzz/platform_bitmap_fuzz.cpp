@@ -11,12 +11,22 @@ namespace {
 // Pictures of millions of pixels are legal but take seconds each under the sanitizers; the
 // fuzzer learns nothing more from them than from small ones, so they are left out here.
 bool TooLargeToBeWorthIt(const uint8_t* data, size_t size) {
-  if (size < 26) return false;
+  if (size < 22) return false;
+  auto read16 = [&](size_t at) { return static_cast<uint32_t>(data[at] | (data[at + 1] << 8)); };
   auto read32 = [&](size_t at) {
-    return static_cast<int32_t>(data[at] | (data[at + 1] << 8) | (data[at + 2] << 16) |
-                                (static_cast<uint32_t>(data[at + 3]) << 24));
+    return data[at] | (data[at + 1] << 8) | (data[at + 2] << 16) |
+           (static_cast<uint32_t>(data[at + 3]) << 24);
   };
-  const int64_t w = read32(18), h = read32(22);
+  int64_t w, h;
+  if (read32(14) == 12) {
+    // The 12-byte header keeps width and height in 16 bits each.
+    w = read16(18);
+    h = read16(20);
+  } else {
+    if (size < 26) return false;
+    w = static_cast<int32_t>(read32(18));
+    h = static_cast<int32_t>(read32(22));
+  }
   return std::llabs(w) * std::llabs(h) > (int64_t{1} << 20);
 }
 

@@ -2,9 +2,9 @@
 // the stage it sets up must stand on the map.
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz/world_checks.h"
+#include "fuzz/world_reset.h"
 #include "world/datafile.h"
 #include "world/setup.h"
 #include "world/world.h"
@@ -24,8 +24,7 @@ int MarkCount() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > (1u << 20)) return 0;
-  // Messages only ever grow; start each input with empty slots so appending stays exercised.
-  std::memset(MesText, 0, sizeof MesText);
+  ResetWorld(2);
   LoadDataBuffer(reinterpret_cast<const char*>(data), static_cast<int>(size));
   SetupFromData();
   Check(DataPos >= 0);
