@@ -16,6 +16,7 @@
 #include "platform/backend_headless.h"
 #include "platform/ddraw.h"
 #include "platform/gdi.h"
+#include "tests/play_display.h"
 
 namespace fuzzdisplay {
 
@@ -89,18 +90,7 @@ inline void OpenStageDisplay() {
   // A background a stage file can name ("@GB,img/back2.bmp"), smaller than the screen.
   WriteBitmap("img/back2.bmp", 96, 64, [](int x, int y) { return (x ^ y) & 8 ? 0x80A080u : 0; });
 
-  DirectDrawCreate(&lpDD);
-  lpDD->SetDisplayMode(640, 480, 16);
-  lpDD->CreatePrimarySurface(&lpPrimary);
-  lpDD->CreateSurface(640, 480, &lpBackbuffer);
-  hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                      FIXED_PITCH | FF_MODERN, "");
-  theDDraw = new MyDDraw();
-  theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-  theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
-  theDDraw->ReadBitmap(FrameId, "img/frame.bmp");
-  theDDraw->MakeSurface(&BackId, 640, 480, 0, 0);
-  theDDraw->ReadBitmap(BackId, "img/Back.bmp");
+  ::OpenStageDisplay("img/frame.bmp", "img/Back.bmp");
 
   lpItem = Sheet(700, 1100, true);
   FillSurfaceRect(lpItem, 0, 0, 700, 42, 0x07E0);     // floor
