@@ -1,6 +1,5 @@
 #include "sound/mydsound.h"
 
-
 #include "platform/win.h"
 
 MyDSound::MyDSound() {
