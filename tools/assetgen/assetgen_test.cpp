@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 
@@ -211,15 +212,56 @@ TEST(FrameSheet, WindowsAreLightAndOpaqueWhereTheBlackTextGoes) {
   }
 }
 
-TEST(FrameSheet, PausePanelTextReadsInBothColours) {
+// The screen as the pause scene leaves it: the panel blended in at level 200 of 256 per 565
+// channel (a black panel pixel leaves the screen alone), widened back to 8 bits per channel.
+Rgb PausedScreen(Rgb stage, Rgb panel) {
+  const uint16_t s = To565(panel), d = To565(stage);
+  const auto channel = [&](int shift, int top) {
+    const int dv = (d >> shift) & top, sv = (s >> shift) & top;
+    return (s == 0 ? dv : ((dv * 55) >> 8) + ((sv * 200) >> 8)) * 255 / top;
+  };
+  return MakeRgb(channel(11, 31), channel(5, 63), channel(0, 31));
+}
+
+double Contrast(Rgb a, Rgb b) {
+  const auto luminance = [](Rgb c) {
+    const auto linear = [](int v) {
+      const double u = v / 255.0;
+      return u <= 0.04045 ? u / 12.92 : std::pow((u + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.r) + 0.7152 * linear(c.g) + 0.0722 * linear(c.b);
+  };
+  const double la = luminance(a), lb = luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(FrameSheet, PauseEntriesReadOverEveryStage) {
+  // scenes/pause.cpp: the panel (0, 560)-(280, 700) at (170, 30); entry i at y 50 + 20 i, its
+  // star's cell from x 190 and its letters (12 x 20 cells, two per letter) from x 220.
+  const int letters[5] = {9, 6, 9, 9, 7};
+  const Rgb normal = PausedScreen(MakeRgb(240, 240, 240), kKey);
+  const Rgb chosen = PausedScreen(MakeRgb(120, 100, 80), kKey);
+  const Rgb noLight = MakeRgb(8, 4, 8);  // the darkest panel pixel the blend still draws
   const Canvas sheet = DrawFrameSheet();
-  const double normal = Luma(MakeRgb(240, 240, 240)), current = Luma(MakeRgb(120, 100, 80));
-  for (int y = 580; y < 680; y += 4)
-    for (int x = 20; x < 260; x += 4) {
-      const double panel = Luma(sheet.Get(x, y));
-      EXPECT_GT(normal - panel, 150) << x << "," << y;
-      EXPECT_GT(current - panel, 50) << x << "," << y;
-    }
+  const int stageAreas[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9};
+  for (int stage = 0; stage < 11; ++stage) {
+    const Canvas back = DrawAreaBack(stageAreas[stage]);
+    double worstNormal = 99, worstChosen = 99, shortOfReach = 0;
+    for (int i = 0; i < 5; ++i)
+      for (int y = 50 + 20 * i; y < 70 + 20 * i; ++y)
+        for (int x = 190; x < 220 + 24 * letters[i]; ++x) {
+          const Rgb screen = PausedScreen(back.Get(x, y), sheet.Get(x - 170, y - 30 + 560));
+          const double c = Contrast(chosen, screen);
+          worstNormal = std::min(worstNormal, Contrast(normal, screen));
+          worstChosen = std::min(worstChosen, c);
+          // 3 : 1 wherever the stage lets it be reached; where a bright stage shows through too
+          // much, the panel may take away none of the contrast left.
+          const double reach = Contrast(chosen, PausedScreen(back.Get(x, y), noLight));
+          shortOfReach = std::max(shortOfReach, std::min(3.0, reach) - c);
+        }
+    EXPECT_GE(worstNormal, 7.0) << "stage " << stage;
+    EXPECT_LE(shortOfReach, 1e-9) << "stage " << stage << ", chosen entry at " << worstChosen;
+  }
 }
 
 TEST(FrameSheet, PortraitsAreWhollyOpaque) {
@@ -267,6 +309,25 @@ TEST(SelectSheet, ClearedLabelOverlapKeepsTheNodePictureClean) {
   for (int y = 580; y < 600; ++y)
     for (int x = 0; x < 100; ++x) label += Opaque565(c, x, y);
   EXPECT_GT(label, 1000);
+}
+
+TEST(SelectSheet, CursorLeavesTheClearedLabelUncovered) {
+  // scenes/select.cpp: the label (0, 578)-(100, 600) at the node's corner + (0, 20), the cursor
+  // cells (64 x 64 from (512, 480)) at + (20, 10); the cursor is drawn last.
+  const Canvas c = DrawSelectSheet();
+  for (int frame = 0; frame < 4; ++frame) {
+    const int left = 512 + 64 * (frame % 2), top = 480 + 64 * (frame / 2);
+    int shown = 0, onLabel = 0;
+    for (int y = 0; y < 64; ++y)
+      for (int x = 0; x < 64; ++x) {
+        if (!Opaque565(c, left + x, top + y)) continue;
+        ++shown;
+        const int lx = 20 + x, ly = 10 + y - 20;
+        onLabel += lx >= 0 && lx < 100 && ly >= 0 && ly < 22;
+      }
+    EXPECT_GT(shown, 150) << frame;
+    EXPECT_EQ(onLabel, 0) << frame;
+  }
 }
 
 TEST(ClearPicture, FiveLetteredPiecesAndNothingElse) {

@@ -1,5 +1,6 @@
 // img/frame.bmp: the rescue window, the message frame, the portraits beside the messages and
 // the pause panel.
+#include <algorithm>
 #include <cmath>
 
 #include "tools/assetgen/figures.h"
@@ -114,11 +115,28 @@ void PausePanel(Canvas& c) {
   s.fillTop = MakeRgb(20, 24, 56), s.fillBottom = MakeRgb(10, 12, 32);
   s.border = MakeRgb(196, 160, 90), s.borderWidth = 4, s.radius = 12;
   DrawPanel(c, 0, top, 280, 140, s);
-  // Faint stars in the night-blue panel, kept away from the text rows.
+  // The entries (the star from x 20, the longest text to x 266, rows from y 20 to 120) sit in
+  // a sunken window. The game blends the panel in at 200 / 256 over the stage, so the brown of
+  // the chosen entry needs the window as dark as the blend can draw: each 565 channel 1, which
+  // adds no light, leaves only 22 % of the stage's light behind the letters.
+  const int left = 16, width = 254, wtop = top + 16, height = 108;
+  const Rgb fill = MakeRgb(8, 4, 8);
+  const Rgb shade = MakeRgb(6, 8, 22), lit = MakeRgb(40, 48, 96);
+  const Mask window = RoundedRect(c.Width(), c.Height(), left, wtop, width, height, 6);
+  Paint(c, window, [&](int px, int py, bool edge) {
+    if (!edge) return fill;
+    // Shaded on the top and left, catching the light on the bottom and right.
+    const int near = std::min(px - left, py - wtop);
+    const int far = std::min(left + width - 1 - px, wtop + height - 1 - py);
+    return far < near ? lit : shade;
+  });
+  // Faint stars in the night-blue rim around the window, clear of the corner studs.
   Prng rng(7);
-  for (int i = 0; i < 40; ++i) {
-    const int x = rng.Range(8, 271), y = rng.Range(top + 8, top + 131);
-    if (x > 12 && x < 260) continue;
+  for (int i = 0; i < 60; ++i) {
+    const int x = rng.Range(6, 273), y = rng.Range(top + 6, top + 133);
+    const bool stud = (x < 14 || x > 265) && (y < top + 14 || y > top + 125);
+    const bool inWindow = x >= left - 1 && x <= left + width && y >= wtop - 1 && y <= wtop + height;
+    if (stud || inWindow) continue;
     c.Set(x, y, MakeRgb(120, 130, 180));
   }
 }

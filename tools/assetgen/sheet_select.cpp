@@ -143,20 +143,20 @@ void ClearedLabel(Canvas& c) {
 }
 
 void Cursor(Canvas& c, int x, int y, int frame) {
-  // A pointing arrow that bobs up and down over the node.
-  static const int kBob[] = {0, 3, 6, 3};
+  // A wide arrowhead that bobs over the node, pointing down at it. The scene puts the cell 20
+  // right of and 10 below the node's corner and the "cleared" label 20 below the corner, so the
+  // arrow keeps to the cell's top ten rows and never covers the label.
+  static const int kBob[] = {0, 1, 1, 0};
   Canvas v(64, 64);
-  const double top = 2 + kBob[frame];
+  const double top = kBob[frame];
   Mask m(64, 64);
-  m.Rect(24, static_cast<int>(top), 16, 20);
-  m.Polygon({{12, top + 19}, {52, top + 19}, {32, top + 40}});
+  m.Polygon({{8, top}, {56, top}, {32, top + 9.5}});
   Paint(v, m, [&](int px, int py, bool edge) {
     if (edge) return MakeRgb(120, 30, 20);
-    return py < top + 12 ? MakeRgb(255, 240, 120)
-           : px < 32     ? MakeRgb(255, 180, 40)
-                         : MakeRgb(240, 130, 30);
+    return py < top + 3 ? MakeRgb(255, 240, 120)
+           : px < 32    ? MakeRgb(255, 180, 40)
+                        : MakeRgb(240, 130, 30);
   });
-  v.OutlineOpaque(MakeRgb(255, 255, 250));
   c.Paste(v, x, y);
 }
 
