@@ -19,7 +19,7 @@ int NoDisplay(const char* what) {
 }  // namespace
 
 int BringUp() {
-  if (!CreateGameWindow("Direct X", WindowProc)) return NoDisplay("no display to open a window on");
+  if (!CreateGameWindow(WindowProc)) return NoDisplay("no display to open a window on");
   DirectDrawCreate(&lpDD);
   lpDD->SetCooperativeLevel(0, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
   if (lpDD->SetDisplayMode(640, 480, 16) != DD_OK) {

@@ -22,7 +22,7 @@ mkdir -p "$build"
 build=$(cd "$build" && pwd)
 buildlog="$build/build-$target.log"
 if ! { CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DKOBAKO_FUZZ=ON -DKOBAKO_SANITIZE=ON \
-  -DKOBAKO_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DKOBAKO_TESTS=OFF -DKOBAKO_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_FLAGS="-fsanitize=fuzzer-no-link" -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" &&
   cmake --build "$build" -j2 --target "$target"; } >"$buildlog" 2>&1; then
   tail -n 30 "$buildlog" >&2

@@ -17,6 +17,7 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 for file in bin/kobako share/kobako/data/data00.txt share/kobako/data/mes.txt \
   share/kobako/img/hero.bmp share/kobako/img/select.BMP share/kobako/sound/kel.mid \
+  share/kobako/icons/kobako-64.png \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
   [ -f "$usr/$file" ] || fail "missing $file"
 done
@@ -34,23 +35,47 @@ desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop ent
 appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" ||
   fail "metainfo rejected"
 
-# Started from / with its debug output on, and asked to quit once it has shown its first frame:
-# every picture the first scenes load must have been found.
+# Started from / on a virtual X display with its debug output on, and asked to quit once it has
+# shown its first frame: every picture the first scenes load must have been found, and the window
+# must carry the game's name, the class the desktop entry names and an icon, and cover the whole
+# screen although no window manager runs there.
 log=$root/run.log
-(cd / && exec env -u DISPLAY -u WAYLAND_DISPLAY -u KOBAKO_DATA SDL_VIDEODRIVER=offscreen \
-  SDL_AUDIODRIVER=dummy KOBAKO_DEBUG=1 KOBAKO_REPORT_FIRST_FRAME=1 \
-  ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$usr/bin/kobako" >"$log" 2>&1) &
+probe=$root/probe.sh
+cat >"$probe" <<'PROBE'
+#!/usr/bin/env bash
+game_bin=$1 log=$2 props=$3
+(cd / && exec env -u WAYLAND_DISPLAY -u KOBAKO_DATA SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+  KOBAKO_DEBUG=1 KOBAKO_REPORT_FIRST_FRAME=1 ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
+  "$game_bin" >"$log" 2>&1) &
 game=$!
 for _ in $(seq 200); do
   grep -q "first frame" "$log" 2>/dev/null && break
   kill -0 "$game" 2>/dev/null || break
   sleep 0.1
 done
+window=$(xwininfo -root -tree | awk '/"kobako"/ {print $1; exit}')
+if [ -n "$window" ]; then
+  xprop -id "$window" WM_NAME WM_CLASS _NET_WM_ICON >"$props" 2>&1
+  # No window manager runs here: the game itself must make its window cover the screen.
+  sleep 0.5
+  xwininfo -id "$window" | grep -E "Width|Height" >>"$props"
+fi
 kill -TERM "$game" 2>/dev/null || true
-wait "$game" || fail "the installed program failed: $(head -c 500 "$log")"
+wait "$game"
+PROBE
+props=$root/props.txt
+xvfb-run -a -n 140 -s "-screen 0 1024x768x24" bash "$probe" "$usr/bin/kobako" "$log" "$props" ||
+  fail "the installed program failed: $(head -c 500 "$log")"
 grep -q "first frame" "$log" || fail "the installed program showed no frame"
 grep -q "画像読み込み完了" "$log" || fail "the installed program loaded no picture"
 if grep -q -e "読み取り失敗" -e "picture not loaded" "$log"; then
   fail "the installed program missed a picture: $(grep -m1 -e "読み取り失敗" -e "not loaded" "$log")"
 fi
+grep -q 'WM_NAME(.*) = "kobako"' "$props" || fail "window name: $(cat "$props" 2>/dev/null)"
+grep -q 'WM_CLASS(STRING) = "kobako", "kobako"' "$props" || fail "window class: $(cat "$props")"
+grep -q "StartupWMClass=kobako" "$usr/share/applications/$id.desktop" ||
+  fail "the desktop entry names another window class"
+grep -q "_NET_WM_ICON(CARDINAL) =" "$props" || fail "the window has no icon: $(cat "$props")"
+grep -q "Width: 1024" "$props" && grep -q "Height: 768" "$props" ||
+  fail "without a window manager the window does not cover the screen: $(cat "$props")"
 echo "check_install: installed layout, desktop entry and metainfo are good"

@@ -7,8 +7,9 @@
 class Backend {
  public:
   virtual ~Backend() = default;
-  // Window "Direct X", full-screen desktop, 640 x 480 logical; false when no display.
-  virtual bool OpenWindow(const char* title) = 0;
+  // The game's window, "kobako" with the game's icon, full-screen desktop, 640 x 480 logical;
+  // false when no display.
+  virtual bool OpenWindow() = 0;
   virtual void CloseWindow() = 0;
   virtual void ShowCursor(bool show) = 0;
   // The primary surface changed; isPresent marks a whole back-buffer copy (one frame).

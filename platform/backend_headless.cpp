@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
-bool HeadlessBackend::OpenWindow(const char*) {
+bool HeadlessBackend::OpenWindow() {
   windowOpen_ = displayAvailable_;
   return windowOpen_;
 }

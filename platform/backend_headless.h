@@ -11,7 +11,7 @@
 
 class HeadlessBackend : public Backend {
  public:
-  bool OpenWindow(const char* title) override;
+  bool OpenWindow() override;
   void CloseWindow() override { windowOpen_ = false; }
   void ShowCursor(bool show) override { cursorShown_ = show; }
   void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) override;

@@ -1,5 +1,7 @@
 #include "platform/backend_sdl.h"
 
+#include <SDL_image.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -7,12 +9,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/bare_x11.h"
 #include "platform/file_read.h"
+#include "platform/gdi.h"
 #include "platform/win.h"
 
 namespace {
 
 constexpr int kWidth = 640;
+constexpr const char* kWindowTitle = "kobako";
+constexpr const char* kWindowClass = "kobako";
+constexpr const char* kAppId = "org.kobako.Kobako";
+constexpr size_t kIconLimit = 1024 * 1024;
 constexpr int kHeight = 480;
 
 // Debian's General MIDI sound fonts, best first.
@@ -137,15 +145,21 @@ SdlBackend::~SdlBackend() {
   SDL_Quit();
 }
 
-bool SdlBackend::OpenWindow(const char* title) {
+bool SdlBackend::OpenWindow() {
   if (window_) return true;
   if (!videoReady_) {
+    // The window's class is what the desktop entry's StartupWMClass names (X11), and its
+    // application id the entry itself (Wayland), whatever the program file is called.
+    setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
+    setenv("SDL_VIDEO_WAYLAND_WMCLASS", kAppId, 0);
     if (!ChooseVideoDrivers() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     videoReady_ = true;
   }
-  window_.reset(SDL_CreateWindow(title, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kWidth,
-                                 kHeight, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE));
+  window_.reset(SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
+                                 kWidth, kHeight,
+                                 SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE));
   if (!window_) return false;
+  SetIcon();
   renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
   if (!renderer_) {
     window_.reset();
@@ -161,7 +175,19 @@ bool SdlBackend::OpenWindow(const char* title) {
   SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
   SDL_RenderClear(renderer_.get());
   SDL_RenderPresent(renderer_.get());
+  // After the renderer: making one may remake the window.
+  CoverScreenWithoutWindowManager(window_.get());
   return true;
+}
+
+void SdlBackend::SetIcon() {
+  // The 64-pixel icon the build draws, kept in the data folder beside the pictures.
+  const std::string path = FindFileNoCase("icons/kobako-64.png");
+  std::vector<char> bytes;
+  if (path.empty() || !ReadRegularFile(path, kIconLimit, &bytes)) return;
+  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+  SdlPtr<SDL_Surface> icon(rw != nullptr ? IMG_Load_RW(rw, 1) : nullptr);
+  if (icon) SDL_SetWindowIcon(window_.get(), icon.get());
 }
 
 void SdlBackend::CloseWindow() {
@@ -249,6 +275,7 @@ void SdlBackend::ToggleFullscreen() {
   if (!window_) return;
   if (!Fullscreen()) {
     SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP);
+    CoverScreenWithoutWindowManager(window_.get());
     return;
   }
   SDL_SetWindowFullscreen(window_.get(), 0);

@@ -18,6 +18,7 @@ struct SdlDeleter {
   void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
   void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
   void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+  void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 };
 template <typename T>
 using SdlPtr = std::unique_ptr<T, SdlDeleter>;
@@ -29,7 +30,7 @@ class SdlBackend : public Backend {
   SdlBackend(const SdlBackend&) = delete;
   SdlBackend& operator=(const SdlBackend&) = delete;
 
-  bool OpenWindow(const char* title) override;
+  bool OpenWindow() override;
   void CloseWindow() override;
   void ShowCursor(bool show) override;
   void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) override;
@@ -50,6 +51,7 @@ class SdlBackend : public Backend {
   SDL_Window* Window() const { return window_.get(); }
 
  private:
+  void SetIcon();
   void HandleEvent(const SDL_Event& event);
   void ToggleFullscreen();
   // Draws the last picture again at the window's current size.

@@ -97,7 +97,8 @@ HBITMAP LoadBitmapFromMemory(const void* data, size_t size) {
     uint16_t* out = bitmap->pixels.data() + static_cast<size_t>(y) * rgb->w;
     for (int x = 0; x < rgb->w; ++x) {
       const uint32_t p = row[x];
-      // Truncating each channel is what the display driver's conversion did.
+      // Each channel is truncated to its 5 or 6 bits: full colours stay full and black stays 0,
+      // the transparent colour.
       const uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
       out[x] = static_cast<uint16_t>(((r >> 3) << 11) | ((g >> 2) << 5) | (b >> 3));
     }

@@ -9,8 +9,11 @@ namespace {
 std::vector<std::filesystem::path> Candidates(const std::string& executable) {
   if (executable.empty()) return {};
   const std::filesystem::path folder = std::filesystem::path(executable).parent_path();
+  // The build tree, an installed copy, and Debian's games layout (/usr/games beside
+  // /usr/share/games).
   return {(folder / "game").lexically_normal(),
-          (folder / ".." / "share" / "kobako").lexically_normal()};
+          (folder / ".." / "share" / "kobako").lexically_normal(),
+          (folder / ".." / "share" / "games" / "kobako").lexically_normal()};
 }
 
 }  // namespace
@@ -30,7 +33,7 @@ std::string FindDataFolder(const std::string& executable, const char* dataOverri
 std::string DataFolderPlaces(const std::string& executable) {
   std::string places;
   for (const std::filesystem::path& candidate : Candidates(executable)) {
-    places += (places.empty() ? "" : " and ") + candidate.string();
+    places += (places.empty() ? "" : ", ") + candidate.string();
   }
   return places.empty() ? "no folder beside the program" : places;
 }

@@ -4,7 +4,8 @@
 
 // The first of: the folder named by dataOverride (KOBAKO_DATA) when it is set and not empty;
 // "game" beside the executable (the build tree); "../share/kobako" from the executable's folder
-// (an installed copy). Empty when none of them is a folder, so the current folder stays.
+// (an installed copy); "../share/games/kobako" (the Debian package's /usr/games). Empty when none
+// of them is a folder.
 std::string FindDataFolder(const std::string& executable, const char* dataOverride);
 // The folders FindDataFolder looks in beside the executable, for telling the player.
 std::string DataFolderPlaces(const std::string& executable);

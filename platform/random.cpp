@@ -1,4 +1,4 @@
-// The C library's rand() as the game knew it: the same sequence for a seed on every machine.
+// The game's own rand(): the same sequence for a seed on every machine, so a seed is one game.
 #include <chrono>
 
 #include "platform/win.h"

@@ -17,7 +17,7 @@ constexpr int kScreenHeight = 480;
 // Larger than any picture the game or its tools make; keeps a bad size from eating the memory.
 constexpr int kMaxSide = 16384;
 
-// Surfaces made through a DirectDraw object end with it, like the display's own surfaces did.
+// Surfaces made through a DirectDraw object end with it: releasing the object releases them all.
 std::unordered_map<DirectDrawSurface*, const DirectDraw*>& SurfaceOwners() {
   static std::unordered_map<DirectDrawSurface*, const DirectDraw*> owners;
   return owners;
@@ -206,7 +206,7 @@ HRESULT DirectDraw::SetCooperativeLevel(int, DWORD) {
 HRESULT DirectDraw::SetDisplayMode(int width, int height, int bpp) {
   if (width != kScreenWidth || height != kScreenHeight || bpp != 16) return DDERR_GENERIC;
   if (OpenDisplays().count(this)) return DD_OK;
-  if (!CurrentBackend().OpenWindow("Direct X")) return DDERR_GENERIC;
+  if (!CurrentBackend().OpenWindow()) return DDERR_GENERIC;
   OpenDisplays().insert(this);
   return DD_OK;
 }

@@ -56,9 +56,9 @@ constexpr int MCIERR_INVALID_DEVICE_NAME = 263;
 
 }  // namespace
 
-bool CreateGameWindow(const char* title, WNDPROC proc) {
+bool CreateGameWindow(WNDPROC proc) {
   windowProc = proc;
-  if (!CurrentBackend().OpenWindow(title)) return false;
+  if (!CurrentBackend().OpenWindow()) return false;
   CurrentBackend().ShowCursor(false);
   return true;
 }

@@ -27,8 +27,9 @@ struct MSG {
 
 typedef intptr_t (*WNDPROC)(unsigned message, intptr_t wParam);
 
-// The game window: shown, focused, cursor hidden. Returns false when no display can be had.
-bool CreateGameWindow(const char* title, WNDPROC proc);
+// The game window: shown, focused, cursor hidden, named and drawn as the desktop knows the game.
+// Returns false when no display can be had.
+bool CreateGameWindow(WNDPROC proc);
 void ShowCursor(bool show);
 
 // Milliseconds, unsigned 32-bit; differences are taken modulo 2^32.
@@ -63,6 +64,6 @@ void OutputDebugLine(const std::string& text);
 
 // clock(): milliseconds since the program started.
 long ProgramClock();
-// The classic linear congruential generator: seed * 214013 + 2531011, results bits 16..30.
+// A linear congruential generator: seed * 214013 + 2531011, results bits 16..30.
 void Srand(unsigned seed);
 int Rand();

@@ -39,7 +39,7 @@ HRESULT MyDSound::Init(int window) {
   lpDS->SetCooperativeLevel(window, DSSCL_PRIORITY);
 
   DSBUFFERDESC desc = {};
-  desc.dwSize = 20;  // the size of the description record in its original 32-bit layout
+  desc.dwSize = 20;  // the size the description record gives for itself
   desc.dwFlags = DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRLPAN | DSBCAPS_CTRLVOLUME;
   desc.dwBufferBytes = 0;
   desc.lpwfxFormat = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
@@ -97,8 +98,8 @@ TEST_F(HostileMachine, WithoutADisplayOneLineSaysSoAndTheExitCodeIsOne) {
       {"x11 asked for", "x11", {}, {}, {}},
       {"wayland asked for", "wayland", {}, {}, {}},
       {"a driver SDL lacks", "nosuchdriver", {}, {}, {}},
-      {"an X display that is not there", "x11", ":99", {}, {}},
-      {"displays named that are not there", {}, ":99", "wayland-99", runtime},
+      {"an X display that is not there", "x11", ":987", {}, {}},
+      {"displays named that are not there", {}, ":987", "wayland-987", runtime},
   };
   for (const Machine& machine : machines) {
     ChildRun run = Desktop();
@@ -204,10 +205,24 @@ TEST_F(HostileMachine, WithoutADataFolderOneLineSaysWhereItLookedAndNothingIsRea
   run.folder = CopyOfGame().string();  // the game's files, but not its data folder
   ChildResult result = RunChild(run);
   ExpectRan(result);
-  EXPECT_NE(result.err.find("kobako: no data folder in " + (dir_ / "bin" / "game").string()),
+  EXPECT_NE(result.err.find("kobako: no data folder in " + (dir_ / "bin" / "game").string() + ", "),
             std::string::npos)
       << result.err;
   EXPECT_NE(result.err.find("読み取り失敗"), std::string::npos) << result.err;
+}
+
+TEST_F(HostileMachine, VersionAndHelpAnswerInAFewLinesWithoutAWindow) {
+  for (const char* option : {"--version", "--help"}) {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + kProgram + " " + option;
+    FILE* out = popen(command.c_str(), "r");
+    ASSERT_NE(out, nullptr);
+    std::string text;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, out) != nullptr) text += buffer;
+    EXPECT_EQ(pclose(out), 0) << option;
+    EXPECT_EQ(text.rfind(option[2] == 'v' ? "kobako 1." : "usage: kobako", 0), 0u) << text;
+    EXPECT_LE(Lines(text).size(), 4u) << text;
+  }
 }
 
 }  // namespace

@@ -171,7 +171,9 @@ TEST_F(BlendTest, UnknownVariantLocksButDrawsNothing) {
   FillBack(0x1234);
   BlitRequest r = Request(0x31, src, RECT{0, 0, 8, 8}, 0, 0);
   r.Level = 200;
+  const int shown = TestBackend().PresentCount();
   EXPECT_EQ(draw->Blit(r), 0);
+  EXPECT_EQ(TestBackend().PresentCount(), shown);
   EXPECT_EQ(Back(0, 0), 0x1234);
 }
 

@@ -103,8 +103,9 @@ TEST(BitmapRows, TopDownAndBottomUpGiveTheSamePicture) {
   }
 }
 
+// Checked writes: a field past the end of a test file is a mistake in the test.
 void PutLe32(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
-  for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  for (int i = 0; i < 4; ++i) bytes.at(at + i) = static_cast<uint8_t>(v >> (8 * i));
 }
 
 TEST(BitmapDamage, BadHeadersAndSizesAreRejected) {
@@ -145,7 +146,7 @@ TEST(BitmapDamage, BadHeadersAndSizesAreRejected) {
   EXPECT_EQ(LoadBitmapFromMemory(nullptr, 100), nullptr);
 }
 
-TEST(BitmapDamage, EveryTruncationIsRejectedOrReadSafely) {
+TEST(BitmapDamage, EveryTruncationIsRefused) {
   const std::vector<std::vector<uint8_t>> files = {
       MakeBmp(5, 3, 8, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2, 3, 0, 1, 2}, kPalette),
       MakeBmp(5, 3, 24, std::vector<uint32_t>(15, kOrange)),
@@ -154,14 +155,7 @@ TEST(BitmapDamage, EveryTruncationIsRejectedOrReadSafely) {
   for (const auto& file : files) {
     for (size_t len = 0; len < file.size(); ++len) {
       std::vector<uint8_t> cut(file.begin(), file.begin() + len);
-      BitmapOwner b(Load(cut));
-      if (b.bitmap) {
-        ASSERT_EQ(b.bitmap->pixels.size(), size_t(b.bitmap->width) * b.bitmap->height);
-      }
-    }
-    // Uncompressed files missing pixel rows are refused outright.
-    if (file[30] == 0) {
-      EXPECT_EQ(BitmapOwner(Load({file.begin(), file.end() - 1})).bitmap, nullptr);
+      EXPECT_EQ(BitmapOwner(Load(cut)).bitmap, nullptr) << len << " of " << file.size();
     }
   }
 }
@@ -170,15 +164,14 @@ TEST(BitmapDamage, RunsPastTheEdgeDoNotWriteOutside) {
   // A run of 200 pixels in a 4-wide picture, then deltas far beyond the bottom.
   const std::vector<uint8_t> rle = {200, 1, 0, 2, 100, 100, 255, 1, 0, 1};
   BitmapOwner b(Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite})));
-  if (b.bitmap) {
-    EXPECT_EQ(b.bitmap->pixels.size(), 8u);
-  }
+  ASSERT_NE(b.bitmap, nullptr);
+  EXPECT_EQ(b.bitmap->pixels.size(), 8u);
 }
 
 // A picture that loaded from damaged data is still whole: one pixel per cell, each either a
 // colour of its palette or black.
 void ExpectWholePicture(const BitmapOwner& b, int width, int height, const std::string& what) {
-  if (!b.bitmap) return;
+  ASSERT_NE(b.bitmap, nullptr) << what;
   ASSERT_EQ(b.bitmap->width, width) << what;
   ASSERT_EQ(b.bitmap->height, height) << what;
   ASSERT_EQ(b.bitmap->pixels.size(), size_t(width) * height) << what;
@@ -187,7 +180,7 @@ void ExpectWholePicture(const BitmapOwner& b, int width, int height, const std::
   }
 }
 
-TEST(BitmapDamage, HostileRunLengthStreamsStayInsideThePicture) {
+TEST(BitmapDamage, HostileRunLengthStreamsAreRefused) {
   const std::vector<std::vector<uint8_t>> streams = {
       {},                                // no data at all
       {0},                               // cut inside an escape
@@ -205,32 +198,29 @@ TEST(BitmapDamage, HostileRunLengthStreamsStayInsideThePicture) {
         file[30] = 2;  // RLE4
       }
       const std::string what = std::string(rle4 ? "RLE4" : "RLE8") + " stream " + std::to_string(i);
-      ExpectWholePicture(BitmapOwner(Load(file)), 4, 2, what);
+      EXPECT_EQ(BitmapOwner(Load(file)).bitmap, nullptr) << what;
     }
   }
 }
 
 TEST(BitmapDamage, PaletteAndLayoutFieldsCannotReachOutside) {
   const std::vector<uint8_t> paletted = MakeBmp(3, 2, 8, {0, 1, 0, 1, 200, 255}, {kOrange, kWhite});
-  // Indices past a two-colour palette, and a palette said to hold four thousand million colours.
-  ExpectWholePicture(BitmapOwner(Load(paletted)), 3, 2, "indices past the palette");
+  // Indices past a two-colour palette are refused; a palette said to hold four thousand million
+  // colours reads as a full one, which those indices stay inside.
+  EXPECT_EQ(BitmapOwner(Load(paletted)).bitmap, nullptr);
   std::vector<uint8_t> countless = paletted;
   PutLe32(countless, 46, 0xFFFFFFFF);
   ExpectWholePicture(BitmapOwner(Load(countless)), 3, 2, "palette count");
   // Pixel data said to start inside the file header.
   std::vector<uint8_t> early = paletted;
   PutLe32(early, 10, 0);
-  BitmapOwner fromHeader(Load(early));
-  if (fromHeader.bitmap) {
-    EXPECT_EQ(fromHeader.bitmap->pixels.size(), 6u);
-  }
+  EXPECT_EQ(BitmapOwner(Load(early)).bitmap, nullptr);
   // Bit fields whose masks (read from the pixel data here) are all zero.
   std::vector<uint8_t> masks = MakeBmp(4, 4, 16, std::vector<uint32_t>(16, 0));
   PutLe32(masks, 30, 3);
   BitmapOwner noMasks(Load(masks));
-  if (noMasks.bitmap) {
-    EXPECT_EQ(noMasks.bitmap->pixels.size(), 16u);
-  }
+  ASSERT_NE(noMasks.bitmap, nullptr);
+  EXPECT_EQ(noMasks.bitmap->pixels.size(), 16u);
 }
 
 TEST(BitmapDamage, OldStyleHeaderWithAbsurdSidesIsRejected) {

@@ -30,6 +30,12 @@ TEST_F(DataFolder, InstalledProgramUsesShareKobako) {
   EXPECT_EQ(FindDataFolder(program_, nullptr), (root_ / "usr" / "share" / "kobako").string());
 }
 
+TEST_F(DataFolder, DebianGamesLayoutIsFoundToo) {
+  fs::create_directories(root_ / "usr" / "share" / "games" / "kobako");
+  EXPECT_EQ(FindDataFolder(program_, nullptr),
+            (root_ / "usr" / "share" / "games" / "kobako").string());
+}
+
 TEST_F(DataFolder, GameFolderBesideTheProgramComesFirst) {
   fs::create_directories(root_ / "usr" / "share" / "kobako");
   fs::create_directories(root_ / "usr" / "bin" / "game");

@@ -1,4 +1,4 @@
-// The random sequence: animation phases and the logo depend on it being the classic one.
+// The random sequence: animation phases and the logo depend on it being exactly this one.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(RandomSequence, SeedOneGivesTheClassicFirstValues) {
+TEST(RandomSequence, SeedOneGivesTheKnownFirstValues) {
   Srand(1);
   EXPECT_EQ(Rand(), 41);
   EXPECT_EQ(Rand(), 18467);

@@ -46,15 +46,15 @@ class SdlTest : public ::testing::Test {
 };
 
 TEST_F(SdlTest, WindowOpensFullScreenWithoutPointer) {
-  ASSERT_TRUE(CreateGameWindow("Direct X", nullptr));
+  ASSERT_TRUE(CreateGameWindow(nullptr));
   EXPECT_TRUE(backend_->Fullscreen());
   EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
   // Opening again (the display mode after the window) keeps the same window.
-  EXPECT_TRUE(backend_->OpenWindow("Direct X"));
+  EXPECT_TRUE(backend_->OpenWindow());
 }
 
 TEST_F(SdlTest, FramesReachTheScreen) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   std::vector<uint16_t> frame(640 * 480, 0x07E0);
   backend_->ShowPrimary(frame.data(), 640, 480, true);
   backend_->ShowPrimary(frame.data(), 640, 480, false);
@@ -70,7 +70,7 @@ uint32_t ScreenPixel(SDL_Window* window, int x, int y) {
 }
 
 TEST_F(SdlTest, PictureFillsTheWindowKeepingItsShape) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   SDL_Window* window = backend_->Window();
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowSize(window, 1000, 600);  // wider than 4:3, and 1.25 times the picture
@@ -93,7 +93,7 @@ TEST_F(SdlTest, PictureFillsTheWindowKeepingItsShape) {
 }
 
 TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   SDL_Window* window = backend_->Window();
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowSize(window, 1280, 960);
@@ -112,7 +112,7 @@ TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
 }
 
 TEST_F(SdlTest, EscapeBecomesAKeyDownMessage) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   PushKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, KMOD_NONE);
   MSG msg;
   ASSERT_TRUE(PeekMessageA(&msg));
@@ -121,14 +121,14 @@ TEST_F(SdlTest, EscapeBecomesAKeyDownMessage) {
 }
 
 TEST_F(SdlTest, OtherKeysAreNotQueued) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   PushKey(SDL_SCANCODE_SPACE, SDLK_SPACE, KMOD_NONE);
   MSG msg;
   EXPECT_FALSE(PeekMessageA(&msg));
 }
 
 TEST_F(SdlTest, AltEnterSwitchesBetweenWindowAndFullScreenUnseenByTheGame) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   PushKey(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT);
   MSG msg;
   EXPECT_FALSE(PeekMessageA(&msg));
@@ -139,7 +139,7 @@ TEST_F(SdlTest, AltEnterSwitchesBetweenWindowAndFullScreenUnseenByTheGame) {
 }
 
 TEST_F(SdlTest, QuitRequestBecomesOneCloseMessage) {
-  ASSERT_TRUE(backend_->OpenWindow("Direct X"));
+  ASSERT_TRUE(backend_->OpenWindow());
   SDL_Event event = {};
   event.type = SDL_QUIT;
   SDL_PushEvent(&event);

@@ -62,7 +62,7 @@ TEST_F(WinTest, QuitMessageEndsGetWithItsExitCode) {
 }
 
 TEST_F(WinTest, DispatchReachesTheGameWindowProcedure) {
-  ASSERT_TRUE(CreateGameWindow("Direct X", RecordingProc));
+  ASSERT_TRUE(CreateGameWindow(RecordingProc));
   EXPECT_TRUE(TestBackend().WindowOpen());
   EXPECT_FALSE(TestBackend().CursorShown());
   PostMessageA(WM_KEYDOWN, VK_ESCAPE);
