@@ -4,6 +4,7 @@
 
 #include "app/shell.h"
 #include "scenes/logo.h"
+#include "world/stage_map.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ int BringUp() {
   Srand(static_cast<unsigned>(ProgramClock()));
   CurrentScene = LogoSetupScene;
   StartSharedObjects();
+  ReadProgress();
   // Opened here, started by the main loop on its first idle turn.
   mciSendStringA("open sound\\kel.mid alias bgm type sequencer", nullptr, 0);
   return 0;

@@ -1,16 +1,19 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 #include "app/entry.h"
 #include "platform/desktop.h"
+#include "platform/progress_file.h"
 
 namespace {
 
 const char kHelp[] =
     "usage: kobako [--help | --version]\n"
     "A tile puzzle game: arrows walk, Space opens, Shift pauses, Escape quits.\n"
-    "KOBAKO_DATA=FOLDER plays from another data folder; KOBAKO_DEBUG=1 prints the debug output.\n";
+    "KOBAKO_DATA=FOLDER plays from another data folder; KOBAKO_DEBUG=1 prints the debug output.\n"
+    "The stages cleared are kept in $XDG_DATA_HOME/kobako/progress (~/.local/share/kobako).\n";
 
 }  // namespace
 
@@ -29,6 +32,11 @@ int main(int argc, char** argv) {
   std::unique_ptr<Backend> backend = CreateDesktopBackend();
   SetBackend(backend.get());
   EnterDataDirectory(argv[0]);
+  const std::string progress = PlayerProgressFile();
+  if (progress.empty())
+    std::fputs("kobako: no home folder to keep the progress in; playing on without saving\n",
+               stderr);
+  SetProgressFile(progress);
   int exitCode = WinMain();
   SetBackend(nullptr);
   return exitCode;

@@ -100,7 +100,7 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 play() {
   start_us=$(date +%s%6N)
   rss_kb=""
-  KOBAKO_SCRIPT=$1 KOBAKO_PRESENT_LOG=$2 "$build/kobako" >"$work/game.out" 2>&1 &
+  XDG_DATA_HOME=$work KOBAKO_SCRIPT=$1 KOBAKO_PRESENT_LOG=$2 "$build/kobako" >"$work/game.out" 2>&1 &
   game_pid=$!
   while kill -0 "$game_pid" 2>/dev/null; do
     if [[ -z $rss_kb ]] && grep -q '^mark title_start' "$2" 2>/dev/null; then

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/gamepad.h"
 
 class HeadlessBackend : public Backend {
  public:
@@ -18,7 +19,7 @@ class HeadlessBackend : public Backend {
   // Every read moves the clock on by 1 ms, so loops that wait on the clock always progress.
   uint32_t Clock() override { return now_++; }
   void Sleep(uint32_t ms) override { now_ += ms; }
-  bool KeyDown(int vk) override { return keys_.count(vk) != 0; }
+  bool KeyDown(int vk) override { return keys_.count(vk) != 0 || PadHoldsKey(pad_, vk); }
   void PumpMessages(uint32_t) override {}
   // Waiting takes no virtual time: loops that wait on the clock move it on by reading it, so
   // their frames come exactly as without the wait.
@@ -35,6 +36,8 @@ class HeadlessBackend : public Backend {
   uint32_t PeekClock() const { return now_; }
   void SetKeyDown(int vk, bool down);
   void ReleaseAllKeys() { keys_.clear(); }
+  // The game controller's controls held (PadControl bits), replacing those held before.
+  void SetPadControls(unsigned held) { pad_ = held; }
   const std::vector<std::string>& DebugLines() const { return debugLines_; }
   void ClearDebugLines() { debugLines_.clear(); }
   void SetEchoDebug(bool echo) { echoDebug_ = echo; }
@@ -60,6 +63,7 @@ class HeadlessBackend : public Backend {
  private:
   uint32_t now_ = 0;
   std::set<int> keys_;
+  unsigned pad_ = 0;
   std::vector<std::string> debugLines_;
   bool echoDebug_ = false;
   int presents_ = 0;

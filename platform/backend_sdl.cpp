@@ -11,6 +11,7 @@
 
 #include "platform/bare_x11.h"
 #include "platform/file_read.h"
+#include "platform/gamepad.h"
 #include "platform/gdi.h"
 #include "platform/win.h"
 
@@ -81,6 +82,30 @@ SDL_Scancode ScancodeOf(int vk) {
   }
 }
 
+// The controls a game controller holds, as SDL last read them with the keyboard.
+unsigned PadControls(SDL_GameController* pad) {
+  static const struct {
+    SDL_GameControllerButton button;
+    PadControl control;
+  } kButtons[] = {
+      {SDL_CONTROLLER_BUTTON_DPAD_UP, kPadUp},
+      {SDL_CONTROLLER_BUTTON_DPAD_DOWN, kPadDown},
+      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, kPadLeft},
+      {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kPadRight},
+      {SDL_CONTROLLER_BUTTON_A, kPadA},
+      {SDL_CONTROLLER_BUTTON_B, kPadB},
+      {SDL_CONTROLLER_BUTTON_START, kPadStart},
+      {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, kPadLeftShoulder},
+      {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, kPadRightShoulder},
+  };
+  unsigned held = StickControls(SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX),
+                                SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY));
+  for (const auto& button : kButtons) {
+    if (SDL_GameControllerGetButton(pad, button.button)) held |= button.control;
+  }
+  return held;
+}
+
 // libwayland prints a complaint of its own when it has no runtime folder to find the compositor
 // in, and cannot connect then anyway; such a driver is not tried, so "no display" stays one line.
 bool WaylandCanConnect() {
@@ -142,6 +167,7 @@ SdlBackend::SdlBackend() {
 SdlBackend::~SdlBackend() {
   CloseAudio();
   CloseWindow();
+  pads_.clear();
   SDL_Quit();
 }
 
@@ -190,6 +216,14 @@ void SdlBackend::SetIcon() {
   if (icon) SDL_SetWindowIcon(window_.get(), icon.get());
 }
 
+// Only after the first frame, so that looking for controllers (a few milliseconds) never delays
+// the start; SDL then announces each one, those plugged in before too.
+void SdlBackend::OpenControllers() {
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    DebugLine((std::string("kobako: no game controllers: ") + SDL_GetError() + "\n").c_str());
+  }
+}
+
 void SdlBackend::CloseWindow() {
   scaled_.reset();
   picture_.reset();
@@ -206,7 +240,10 @@ void SdlBackend::ShowCursor(bool show) {
 void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
   if (!picture_ || width != kWidth || height != kHeight) return;
   if (isPresent) {
-    if (++presents_ == 1) ReportFirstFrame();
+    if (++presents_ == 1) {
+      ReportFirstFrame();
+      OpenControllers();
+    }
     pacing_.AfterPresent(presents_);
   }
   // Scenes present thirty times a second whether or not anything moved; an unchanged picture
@@ -299,6 +336,15 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
         PostMessageA(WM_KEYDOWN, VK_ESCAPE);
       }
       break;
+    case SDL_CONTROLLERDEVICEADDED:
+      // Opening one already open hands back the same controller; the map keeps one hold on it.
+      if (SDL_GameController* pad = SDL_GameControllerOpen(event.cdevice.which)) {
+        pads_[SDL_JoystickGetDeviceInstanceID(event.cdevice.which)].reset(pad);
+      }
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      pads_.erase(event.cdevice.which);
+      break;
     case SDL_QUIT:
       if (!closePosted_) PostMessageA(WM_CLOSE, 0);
       closePosted_ = true;
@@ -334,10 +380,15 @@ void SdlBackend::PumpMessages(uint32_t waitMs) {
 bool SdlBackend::KeyDown(int vk) {
   if (pacing_.KeyDown(vk)) return true;
   const Uint8* keys = SDL_GetKeyboardState(nullptr);
-  if (vk == VK_SHIFT) return keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT];
-  if (vk == VK_CONTROL) return keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL];
+  if (vk == VK_SHIFT && (keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT])) return true;
+  if (vk == VK_CONTROL && (keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL])) return true;
   SDL_Scancode code = ScancodeOf(vk);
-  return code != SDL_SCANCODE_UNKNOWN && keys[code] != 0;
+  if (code != SDL_SCANCODE_UNKNOWN && keys[code] != 0) return true;
+  // A control held on any controller is its key held, in the same reading.
+  for (const auto& pad : pads_) {
+    if (PadHoldsKey(PadControls(pad.second.get()), vk)) return true;
+  }
+  return false;
 }
 
 bool SdlBackend::OpenAudio() {

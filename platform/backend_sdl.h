@@ -1,11 +1,12 @@
 // The desktop backend: an SDL2 window showing the 640 x 480 picture sharp at any size, the
-// keyboard, and the tune played through SDL2_mixer's MIDI synthesiser.
+// keyboard and any game controllers, and the tune played through SDL2_mixer's MIDI synthesiser.
 #pragma once
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <atomic>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ struct SdlDeleter {
   void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
   void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+  void operator()(SDL_GameController* pad) const { SDL_GameControllerClose(pad); }
 };
 template <typename T>
 using SdlPtr = std::unique_ptr<T, SdlDeleter>;
@@ -52,6 +54,7 @@ class SdlBackend : public Backend {
 
  private:
   void SetIcon();
+  void OpenControllers();
   void HandleEvent(const SDL_Event& event);
   void ToggleFullscreen();
   // Draws the last picture again at the window's current size.
@@ -73,5 +76,6 @@ class SdlBackend : public Backend {
   int scaledFactor_ = 0;
   std::vector<char> tuneBytes_;  // the tune's file, read whole; outlives music_
   SdlPtr<Mix_Music> music_;
+  std::map<SDL_JoystickID, SdlPtr<SDL_GameController>> pads_;  // every controller plugged in
   DesktopPacing pacing_;  // present log and scripted keys, when asked for
 };

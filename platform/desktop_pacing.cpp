@@ -27,10 +27,13 @@ bool FlatSteps(const Script& script, std::vector<DesktopPacing::Step>* steps, st
     return false;
   }
   for (const ScriptStep& line : script.steps) {
-    Step step{Step::END, line.frame, line.keys, ""};
+    Step step{Step::END, line.frame, line.keys, "", line.pad};
     switch (line.kind) {
       case ScriptStep::KEYS:
         step.kind = Step::KEYS;
+        break;
+      case ScriptStep::PAD:
+        step.kind = Step::PAD;
         break;
       case ScriptStep::ESCAPE:
         step.kind = Step::ESCAPE;
@@ -103,6 +106,9 @@ void DesktopPacing::RunSteps(int presents) {
         keys_.clear();
         keys_.insert(step.keys.begin(), step.keys.end());
         break;
+      case Step::PAD:
+        pad_ = step.pad;
+        break;
       case Step::ESCAPE:
         PostMessageA(WM_KEYDOWN, VK_ESCAPE);
         break;
@@ -111,6 +117,7 @@ void DesktopPacing::RunSteps(int presents) {
         break;
       case Step::END:
         keys_.clear();
+        pad_ = 0;
         PostMessageA(WM_CLOSE, 0);
         break;
     }

@@ -3,19 +3,22 @@
 //                            number, the wall clock (microseconds since 1970) and the processor
 //                            time the whole process has used (microseconds)
 //   KOBAKO_SCRIPT=FILE       keys by presented frame, in kobako-headless's format with absolute
-//                            frame numbers ("at N keys Up,Space", "at N escape", "end N", frame
-//                            0 before the first frame), read as kobako-headless reads it; an
-//                            "at N state FILE" line writes "mark NAME N" into the present log
-//                            (NAME: the file's name without folder and extension), so a
-//                            measurement can find where the game stood; "when" and "shot" lines
-//                            are not understood here (kobako-headless --flatten writes a script
-//                            without them)
-// Scripted keys are held as if pressed on the keyboard; the script's end closes the window.
+//                            frame numbers ("at N keys Up,Space", "at N pad a", "at N escape",
+//                            "end N", frame 0 before the first frame), read as kobako-headless
+//                            reads it; an "at N state FILE" line writes "mark NAME N" into the
+//                            present log (NAME: the file's name without folder and extension),
+//                            so a measurement can find where the game stood; "when" and "shot"
+//                            lines are not understood here (kobako-headless --flatten writes a
+//                            script without them)
+// Scripted keys and pad controls are held as if pressed on the keyboard or a game controller; the
+// script's end closes the window.
 #pragma once
 #include <cstdio>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "platform/gamepad.h"
 
 class DesktopPacing {
  public:
@@ -27,13 +30,14 @@ class DesktopPacing {
 
   // After frame number presents has been shown.
   void AfterPresent(int presents);
-  bool KeyDown(int vk) const { return keys_.count(vk) != 0; }
+  bool KeyDown(int vk) const { return keys_.count(vk) != 0 || PadHoldsKey(pad_, vk); }
 
   struct Step {
-    enum Kind { KEYS, ESCAPE, MARK, END } kind;
+    enum Kind { KEYS, PAD, ESCAPE, MARK, END } kind;
     int frame;
     std::vector<int> keys;
     std::string name;
+    unsigned pad = 0;  // PadControl bits, for PAD
   };
   // Parses a flat script; false with the line's number and why in error on a line it cannot use.
   static bool Parse(const std::string& text, std::vector<Step>* steps, std::string* error);
@@ -45,5 +49,6 @@ class DesktopPacing {
   std::vector<Step> steps_;  // by frame
   size_t next_ = 0;
   std::set<int> keys_;
+  unsigned pad_ = 0;
   FILE* log_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "platform/file_read.h"
+#include "platform/gamepad.h"
 #include "platform/win.h"
 
 namespace {
@@ -85,12 +86,15 @@ bool ParseLine(const std::string& line, Script* script, std::string* why) {
       script->steps.push_back({ScriptStep::ESCAPE, frame, {}, "", segment});
       return true;
     }
-    *why = "expected: at N keys|escape|shot|state ...";
+    *why = "expected: at N keys|pad|escape|shot|state ...";
     return false;
   }
   ScriptStep step{ScriptStep::KEYS, frame, {}, "", segment};
   if (words[2] == "keys") {
     if (!ParseKeys(words[3], &step.keys, why)) return false;
+  } else if (words[2] == "pad") {
+    step.kind = ScriptStep::PAD;
+    if (!ParsePadControls(words[3], &step.pad, why)) return false;
   } else if (words[2] == "shot") {
     step.kind = ScriptStep::SHOT;
     step.file = words[3];
@@ -112,6 +116,8 @@ std::string StepLine(const ScriptStep& step, int frame) {
   switch (step.kind) {
     case ScriptStep::KEYS:
       return at + "keys " + KeyList(step.keys);
+    case ScriptStep::PAD:
+      return at + "pad " + PadControlList(step.pad);
     case ScriptStep::ESCAPE:
       return at + "escape";
     case ScriptStep::SHOT:

@@ -1,6 +1,8 @@
 // The scripts of kobako-headless and of the desktop's KOBAKO_SCRIPT: what to do after which
 // presented frame.
 //   at N keys Up,Space     keys held from frame N on ("-" for none)
+//   at N pad a,dpup        game controller controls held from frame N on, by SDL's names (see
+//                          gamepad.h; "-" for none), taken as the keys they stand for
 //   at N escape            an Escape key press
 //   at N shot FILE.png     the screen after frame N
 //   at N state FILE.json   the game's state after frame N
@@ -14,11 +16,12 @@
 #include <vector>
 
 struct ScriptStep {
-  enum Kind { KEYS, ESCAPE, SHOT, STATE, END } kind;
+  enum Kind { KEYS, PAD, ESCAPE, SHOT, STATE, END } kind;
   int frame;
   std::vector<int> keys;  // virtual key codes, for KEYS
   std::string file;       // for SHOT and STATE
   int segment = 0;        // 0 before the first "when", k after the k-th
+  unsigned pad = 0;       // PadControl bits, for PAD
 };
 
 struct Script {

@@ -102,6 +102,7 @@ ClearResult ClearSequence() {
   for (StageNode* link : node.Links) {
     if (link != nullptr) link->Open = 1;
   }
+  SaveProgress();
   if (AllCleared()) {
     // The ending brings its own background.
     ReleaseSurface(lpBack);

@@ -36,9 +36,10 @@ void EndingScene() {
   AddScroll(2);
   bool left = false;
   if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    // The next visit of the stage select lays the map out afresh.
+    // The next visit of the stage select lays the map out afresh, and so does the next run.
     SelectCursor = 0;
     StageMapReady = 0;
+    ResetProgress();
     EndingScroll = 0;
     SpaceHeld = 1;
     CurrentScene = LogoSetupScene;

@@ -52,6 +52,7 @@ void SelectSetupScene() {
   if (StageMapReady == 0) {
     StageMapReady = 1;
     InitStageMap();
+    RestoreProgress();
   }
   CurrentScene = SelectDropScene;
 }

@@ -75,6 +75,12 @@ TEST_F(HeadlessRunnerTest, RunsAreRepeatable) {
   EXPECT_EQ(Read("f.png"), first);
 }
 
+TEST_F(HeadlessRunnerTest, PadButtonPlaysAsItsKey) {
+  // The south button leaves the logo as Space does; untouched, the logo would still show.
+  ASSERT_EQ(Run("at 100 pad a\nat 110 pad -\nat 150 state s.json\nend 150\n"), 0);
+  EXPECT_NE(Read("s.json").find("\"scene\":\"TitleScene\""), std::string::npos);
+}
+
 TEST_F(HeadlessRunnerTest, BadScriptLineIsRefused) {
   EXPECT_EQ(Run("at 1 keys Up,Jump\n"), 2);
   EXPECT_EQ(Run("at x escape\n"), 2);
@@ -88,6 +94,40 @@ TEST_F(HeadlessRunnerTest, StageOptionStartsAtThatStage) {
   std::string json = Read("s.json");
   EXPECT_NE(json.find("\"stageNo\":3"), std::string::npos);
   EXPECT_EQ(json.find("\"scene\":\"Logo"), std::string::npos);
+}
+
+// Stage 0 won by kobako-solve's moves, the rescue and the message closed, back on the map.
+const char kClearStageZero[] =
+    "at 40 keys Up\nat 41 keys -\nat 47 keys Up\nat 50 keys -\nat 56 keys Right\n"
+    "at 59 keys -\nat 65 keys Right\nat 68 keys -\nat 74 keys Up\nat 77 keys -\n"
+    "at 83 keys Up\nat 86 keys -\nat 92 keys Up\nat 95 keys -\nat 101 keys Up\n"
+    "at 104 keys -\nat 110 keys Left\nat 113 keys -\nat 119 keys Left\nat 122 keys -\n"
+    "at 128 keys Down\nat 131 keys -\nat 137 keys Space\nat 138 keys -\n"
+    "at 197 keys Space\nat 198 keys -\nat 326 keys Space\nat 327 keys -\n"
+    "when SelectScene\nend 1\n";
+// From the logo to the map, where the state is written.
+const char kToTheMap[] =
+    "when TitleScene\nat 5 keys Space\nat 6 keys -\nwhen OpeningScene\n"
+    "at 5 keys Space\nat 6 keys -\nat 10 keys Space\nat 11 keys -\nat 15 keys Space\n"
+    "at 16 keys -\nwhen SelectScene\nat 1 state map.json\nend 1\n";
+
+// The state file's map: node 0 cleared or not, node 1 open with it, the rest closed.
+std::string Nodes(bool cleared) {
+  std::string nodes = "\"nodes\":[{\"open\":1,\"cleared\":" + std::to_string(cleared) + "}";
+  nodes += cleared ? ",{\"open\":1,\"cleared\":0}" : ",{\"open\":0,\"cleared\":0}";
+  for (int i = 2; i < 11; i++) nodes += ",{\"open\":0,\"cleared\":0}";
+  return nodes + "]";
+}
+
+TEST_F(HeadlessRunnerTest, ProgressCarriesOverOnlyInTheFileNamed) {
+  const fs::path game = KOBAKO_BINARY_DIR "/game";
+  if (!fs::exists(game / "data" / "data00.txt")) GTEST_SKIP() << "game data not generated";
+  const std::string data = "--data '" + game.string() + "'";
+  ASSERT_EQ(Run(kClearStageZero, data + " --stage 0 --progress saved/progress"), 0);
+  ASSERT_EQ(Run(kToTheMap, data + " --progress saved/progress"), 0);
+  EXPECT_NE(Read("map.json").find(Nodes(true)), std::string::npos) << Read("map.json");
+  ASSERT_EQ(Run(kToTheMap, data), 0);
+  EXPECT_NE(Read("map.json").find(Nodes(false)), std::string::npos) << "without it, afresh";
 }
 
 }  // namespace

@@ -33,10 +33,15 @@ std::string SanitizerOptions() {
 ChildRun Desktop() {
   ChildRun run;
   run.args = {kProgram};
-  run.env = {{"DISPLAY", std::nullopt},        {"WAYLAND_DISPLAY", std::nullopt},
-             {"SDL_VIDEODRIVER", "offscreen"}, {"SDL_AUDIODRIVER", "dummy"},
-             {"KOBAKO_DATA", kGame.string()},  {"KOBAKO_REPORT_FIRST_FRAME", "1"},
-             {"KOBAKO_DEBUG", std::nullopt},   {"ASAN_OPTIONS", SanitizerOptions()}};
+  run.env = {{"DISPLAY", std::nullopt},
+             {"WAYLAND_DISPLAY", std::nullopt},
+             {"SDL_VIDEODRIVER", "offscreen"},
+             {"SDL_AUDIODRIVER", "dummy"},
+             {"KOBAKO_DATA", kGame.string()},
+             {"KOBAKO_REPORT_FIRST_FRAME", "1"},
+             {"KOBAKO_DEBUG", std::nullopt},
+             {"ASAN_OPTIONS", SanitizerOptions()},
+             {"XDG_DATA_HOME", fs::temp_directory_path().string()}};
   run.quitAfterMs = 2000;
   run.quitAfterText = kFirstFrame;
   return run;

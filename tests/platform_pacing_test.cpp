@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "platform/desktop_pacing.h"
+#include "platform/gamepad.h"
+#include "platform/script.h"
 #include "platform/win.h"
 #include "tests/support/headless.h"
 
@@ -55,6 +57,37 @@ TEST(PacingScript, LinesItCannotPlayAreRefusedWithTheirNumber) {
   // Scenes are unknown to the desktop: a script still waiting for one must be flattened first.
   EXPECT_FALSE(DesktopPacing::Parse("when TitleScene\n", &steps, &error));
   EXPECT_FALSE(DesktopPacing::Parse("at -1 escape\n", &steps, &error));
+}
+
+TEST(PadMapping, EachControlHoldsItsKeyAndTheStickOnlyPastHalfWay) {
+  const struct {
+    const char* name;
+    int vk;
+  } kMapping[] = {
+      {"dpup", VK_UP},           {"dpdown", VK_DOWN},
+      {"dpleft", VK_LEFT},       {"dpright", VK_RIGHT},
+      {"a", VK_SPACE},           {"b", VK_SHIFT},
+      {"start", VK_SHIFT},       {"leftshoulder", VK_CONTROL},
+      {"rightshoulder", VK_TAB}, {"leftx-", VK_LEFT},
+      {"leftx+", VK_RIGHT},      {"lefty-", VK_UP},
+      {"lefty+", VK_DOWN},
+  };
+  const int kKeys[] = {VK_UP,    VK_DOWN,    VK_LEFT, VK_RIGHT, VK_SPACE,
+                       VK_SHIFT, VK_CONTROL, VK_TAB,  VK_ESCAPE};
+  for (const auto& control : kMapping) {
+    unsigned held = 0;
+    std::string why;
+    ASSERT_TRUE(ParsePadControls(control.name, &held, &why)) << why;
+    for (int vk : kKeys) EXPECT_EQ(PadHoldsKey(held, vk), vk == control.vk) << control.name;
+  }
+  EXPECT_EQ(StickControls(16384, -16384), 0u);
+  EXPECT_EQ(StickControls(16385, -16385), unsigned{kPadStickRight | kPadStickUp});
+  EXPECT_EQ(StickControls(-32768, 32767), unsigned{kPadStickLeft | kPadStickDown});
+  Script script;
+  std::string error;
+  ASSERT_TRUE(ParseScript("at 2 pad a,leftx-\n", &script, &error)) << error;
+  EXPECT_EQ(StepLine(script.steps[0], 2), "at 2 pad a,leftx-");
+  EXPECT_FALSE(ParseScript("at 2 pad x\n", &script, &error));
 }
 
 class PacingRun : public ::testing::Test {
@@ -107,6 +140,17 @@ TEST_F(PacingRun, ScriptedKeysAreHeldBetweenTheirFramesAndEveryPresentIsLogged) 
     lastWall = wall;
   }
   EXPECT_EQ(frame, 5);
+}
+
+TEST_F(PacingRun, KeyAndItsPadControlHeldTogetherAreOneKey) {
+  std::ofstream(dir_ / "script.txt") << "at 1 keys Space\nat 2 pad a\nat 3 keys -\nat 4 pad -\n";
+  DesktopPacing pacing;
+  std::vector<bool> space;
+  for (int frame = 1; frame <= 4; frame++) {
+    pacing.AfterPresent(frame);
+    space.push_back(pacing.KeyDown(VK_SPACE));
+  }
+  EXPECT_EQ(space, (std::vector<bool>{true, true, true, false}));
 }
 
 TEST_F(PacingRun, FrameZeroActsBeforeTheFirstFrameAndAnUnreadableScriptIsNamed) {

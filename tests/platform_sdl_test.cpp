@@ -150,6 +150,44 @@ TEST_F(SdlTest, QuitRequestBecomesOneCloseMessage) {
   EXPECT_FALSE(PeekMessageA(&msg));
 }
 
+TEST_F(SdlTest, ControllersPluggedInBeforeOrDuringPlayHoldKeysUntilPulledOut) {
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");  // the invisible window has no focus
+  SDL_InitSubSystem(SDL_INIT_JOYSTICK);                         // to plug one in before the start
+  auto plugIn = [] {
+    int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                           SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+    return device < 0 ? nullptr : SDL_JoystickOpen(device);
+  };
+  SDL_Joystick* before = plugIn();
+  ASSERT_NE(before, nullptr) << SDL_GetError();
+  ASSERT_TRUE(backend_->OpenWindow());
+  std::vector<uint16_t> frame(640 * 480);
+  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  SDL_Joystick* during = plugIn();
+  ASSERT_NE(during, nullptr) << SDL_GetError();
+  backend_->PumpMessages(0);
+  SDL_JoystickSetVirtualButton(before, SDL_CONTROLLER_BUTTON_A, SDL_PRESSED);
+  SDL_JoystickSetVirtualButton(during, SDL_CONTROLLER_BUTTON_START, SDL_PRESSED);
+  SDL_JoystickSetVirtualAxis(during, SDL_CONTROLLER_AXIS_LEFTX, -20000);
+  backend_->PumpMessages(0);
+  EXPECT_TRUE(backend_->KeyDown(VK_SPACE));
+  EXPECT_TRUE(backend_->KeyDown(VK_SHIFT));
+  EXPECT_TRUE(backend_->KeyDown(VK_LEFT));
+  EXPECT_FALSE(backend_->KeyDown(VK_RIGHT));
+  SDL_JoystickClose(during);
+  SDL_JoystickDetachVirtual(1);
+  backend_->PumpMessages(0);
+  EXPECT_TRUE(backend_->KeyDown(VK_SPACE));
+  EXPECT_FALSE(backend_->KeyDown(VK_SHIFT));
+  EXPECT_FALSE(backend_->KeyDown(VK_LEFT));
+  SDL_JoystickClose(before);
+  SDL_JoystickDetachVirtual(0);
+  backend_->PumpMessages(0);
+  EXPECT_FALSE(backend_->KeyDown(VK_SPACE));
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg));  // pulling them out is no message to the game
+}
+
 TEST_F(SdlTest, TuneEndsAndCanStartAgain) {
   ASSERT_TRUE(backend_->OpenAudio());
   std::string path = "/tmp/kobako_sdl_test_" + std::to_string(getpid()) + ".mid";

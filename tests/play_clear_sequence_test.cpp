@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "platform/progress_file.h"
 #include "play/animation.h"
 #include "play/clear_sequence.h"
 #include "play/render.h"
@@ -175,6 +179,20 @@ TEST_F(ClearSequenceTest, ClearingAStageAgainRunsTheSameSequence) {
   RunFrames(20);
   std::array<int, CLEAR_PIECES> want = {20, -1, -22, -43, -64};
   EXPECT_EQ(Drops(), want);
+}
+
+TEST_F(ClearSequenceTest, EndSavesTheMapWithTheStageClearedAndItsNeighboursOpen) {
+  const std::filesystem::path file = std::filesystem::current_path() / "saved" / "progress";
+  SetProgressFile(file.string());
+  StageNo = 0;
+  SelectCursor = 0;
+  RunFrames(99);
+  EXPECT_FALSE(std::filesystem::exists(file)) << "nothing is saved before the stage is cleared";
+  EXPECT_EQ(Frame(), CLEAR_TO_SELECT);
+  SetProgressFile("");
+  std::ostringstream text;
+  text << std::ifstream(file).rdbuf();
+  EXPECT_EQ(text.str(), "kobako progress 1\nopen 0 1\ncleared 0\ncursor 0\nend\n");
 }
 
 }  // namespace

@@ -1,6 +1,11 @@
 // The ending: the scroll, Tab, and Space back to the logo with a fresh map.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "platform/progress_file.h"
 #include "scenes/ending.h"
 #include "scenes/logo.h"
 #include "scenes/select.h"
@@ -98,6 +103,22 @@ TEST_F(Ending, SpaceHeldFromTheLastClearDoesNotEndIt) {
   Key(VK_SPACE, true);
   Turn(20);
   EXPECT_EQ(CurrentScene, LogoSetupScene);
+}
+
+TEST_F(Ending, PlayedThroughItForgetsTheProgressOfThisRunAndTheNext) {
+  namespace fs = std::filesystem;
+  const fs::path file = fs::temp_directory_path() / ("kobako_ending_" + std::to_string(getpid()));
+  std::ofstream(file) << "kobako progress 1\nopen 0 1\ncleared 0\ncursor 1\nend\n";
+  SetProgressFile(file.string());
+  ReadProgress();  // kept for the first map of the run, which the player has not seen yet
+  Enter();
+  Key(VK_SPACE, true);
+  Turn(20);
+  EXPECT_FALSE(fs::exists(file));
+  SetProgressFile("");
+  SelectSetupScene();
+  EXPECT_EQ(StageNodes[1].Open, 0);
+  EXPECT_EQ(SelectCursor, 0);
 }
 
 }  // namespace

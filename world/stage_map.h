@@ -1,6 +1,7 @@
 // The stage map: one node per stage, the player's progress for the whole run.
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include "platform/types.h"
 
@@ -26,3 +27,26 @@ extern int32_t SelectCursor;
 
 // Zeroes every node and fills in the map of a first visit (only node 0 open).
 void InitStageMap();
+
+// The progress kept between runs in the progress file (platform/progress_file.h): the nodes' Open
+// and Cleared flags and the cursor, nothing else.
+struct StageProgress {
+  uint8_t Open[NODE_COUNT];
+  uint8_t Cleared[NODE_COUNT];
+  int32_t Cursor;
+};
+
+// The progress file's text for the map as it stands.
+std::string ProgressText();
+// Reads the progress file's text into *progress; false with why in *why when it is damaged,
+// holds a progress no play can make, or is from a newer version.
+bool ParseProgress(const std::string& text, StageProgress* progress, std::string* why);
+// At start-up: reads the progress file and keeps what it holds for the first map of the run.
+void ReadProgress();
+// Lays the progress read at start-up over the map just laid out, once; a run without one keeps
+// the map of a first visit.
+void RestoreProgress();
+// After a clear: writes the map's progress to the file. The map itself stays as it is.
+void SaveProgress();
+// After the ending: forgets the progress, so the next map and the next run start afresh.
+void ResetProgress();

@@ -1,9 +1,11 @@
-// kobako-headless [--data DIR] [--stage N] [--seed N] [--flatten FILE] SCRIPT
+// kobako-headless [--data DIR] [--stage N] [--seed N] [--flatten FILE] [--progress FILE] SCRIPT
 // Runs the game from its normal start on the headless backend and follows the script (see
 // script.h). Exits with the game's exit code, 0 at the script's end, or 3 when a "when" waits in
 // vain. The game seeds its random numbers from the time since the program started; the runner
 // seeds them again right after the start with a fixed number (--seed, default 1) so that every
 // run repeats exactly. --flatten writes the steps as they ran, each at its own frame number.
+// The progress is kept only with --progress, in FILE, never in the player's file, so that a run
+// repeats unless asked to carry on from the one before.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +17,7 @@
 #include "app/entry.h"
 #include "app/shell.h"
 #include "platform/backend_headless.h"
+#include "platform/progress_file.h"
 #include "platform/script.h"
 #include "platform/win.h"
 #include "scenes/scene_names.h"
@@ -30,14 +33,14 @@ struct Options {
   int stage = -1;
   unsigned seed = 1;
   std::string scriptPath;
-  std::string flatPath;  // --flatten: where to write the steps as run, at their own frames
+  std::string flatPath;      // --flatten: where to write the steps as run, at their own frames
+  std::string progressPath;  // --progress: where the stage map's progress is kept
 };
 
 int Usage(const char* why) {
   std::fprintf(stderr,
                "kobako-headless: %s\nusage: kobako-headless [--data DIR] [--stage N] [--seed N] "
-               "[--flatten FILE] "
-               "SCRIPT\n",
+               "[--flatten FILE] [--progress FILE] SCRIPT\n",
                why);
   return 2;
 }
@@ -54,6 +57,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       options->stage = static_cast<int>(stage);
     } else if (arg == "--flatten" && i + 1 < argc) {
       options->flatPath = argv[++i];
+    } else if (arg == "--progress" && i + 1 < argc) {
+      options->progressPath = argv[++i];
     } else if (arg == "--seed" && i + 1 < argc) {
       char* end = nullptr;
       unsigned long seed = std::strtoul(argv[++i], &end, 10);
@@ -119,6 +124,9 @@ class Runner {
         backend_.ReleaseAllKeys();
         for (int vk : step.keys) backend_.SetKeyDown(vk, true);
         break;
+      case ScriptStep::PAD:
+        backend_.SetPadControls(step.pad);
+        break;
       case ScriptStep::ESCAPE:
         PostMessageA(WM_KEYDOWN, VK_ESCAPE);
         break;
@@ -163,6 +171,7 @@ int main(int argc, char** argv) {
     if (!step.file.empty()) step.file = fs::absolute(step.file).string();
   }
   if (!options.flatPath.empty()) options.flatPath = fs::absolute(options.flatPath).string();
+  if (!options.progressPath.empty()) SetProgressFile(fs::absolute(options.progressPath).string());
   std::error_code cd;
   fs::current_path(options.dataDir, cd);
   if (cd) return Usage(("cannot enter " + options.dataDir).c_str());

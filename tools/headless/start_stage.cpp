@@ -7,6 +7,8 @@
 
 void StartAtStage(int stage) {
   InitStageMap();
+  // The progress kept with --progress is the map this run starts from, as on the map screen.
+  RestoreProgress();
   StageMapReady = 1;
   SelectCursor = stage;
   StageNo = stage;

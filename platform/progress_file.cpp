@@ -1,0 +1,138 @@
+#include "platform/progress_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "platform/file_read.h"
+
+namespace {
+
+std::string ProgressPath;
+bool SavingStopped = false;
+
+std::string Folder() {
+  return std::filesystem::path(ProgressPath).parent_path().string();
+}
+
+bool WriteAll(int fd, const std::string& text) {
+  size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// A rename or an unlink lasts through a power cut only once the folder itself is on the disk.
+void SyncFolder() {
+  const int fd = open(Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+bool StopSaving(const std::string& why) {
+  std::fprintf(stderr, "kobako: cannot save the progress in %s (%s); playing on without saving\n",
+               Folder().c_str(), why.c_str());
+  SavingStopped = true;
+  return false;
+}
+
+}  // namespace
+
+std::string PlayerProgressFile() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  if (data != nullptr && data[0] == '/') return std::string(data) + "/kobako/progress";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/share/kobako/progress";
+  return "";
+}
+
+void SetProgressFile(const std::string& path) {
+  ProgressPath = path;
+  SavingStopped = false;
+}
+
+bool ReadProgressFile(std::string* text) {
+  text->clear();
+  if (ProgressPath.empty()) return false;
+  struct stat st;
+  if (stat(ProgressPath.c_str(), &st) != 0) {
+    if (errno != ENOENT) {
+      ReportProgressFile(std::string("cannot read it (") + std::strerror(errno) +
+                         "); starting afresh");
+    }
+    return false;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    ReportProgressFile("not a regular file; starting afresh");
+    return false;
+  }
+  if (static_cast<unsigned long long>(st.st_size) > kProgressLimit) {
+    ReportProgressFile("too large for a progress file; starting afresh");
+    return false;
+  }
+  std::vector<char> bytes;
+  if (!ReadRegularFile(ProgressPath, kProgressLimit, &bytes)) {
+    ReportProgressFile(std::string("cannot read it (") + std::strerror(errno) +
+                       "); starting afresh");
+    return false;
+  }
+  text->assign(bytes.begin(), bytes.end());
+  return true;
+}
+
+bool WriteProgressFile(const std::string& text) {
+  if (ProgressPath.empty() || SavingStopped) return false;
+  std::error_code made;
+  std::filesystem::create_directories(Folder(), made);
+  if (made) return StopSaving(made.message());
+  // A name of its own for every write: two runs saving at once never write into one file. The
+  // leftover of a write cut short keeps this name, which reading never looks at.
+  std::string temp = ProgressPath + ".XXXXXX";
+  const int fd = mkostemp(temp.data(), O_CLOEXEC);
+  if (fd < 0) return StopSaving(std::strerror(errno));
+  bool ok = WriteAll(fd, text) && fsync(fd) == 0;
+  int error = errno;
+  if (close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && rename(temp.c_str(), ProgressPath.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    unlink(temp.c_str());
+    ReportProgressFile(std::string("cannot write it (") + std::strerror(error) +
+                       "); the progress before stays");
+    return false;
+  }
+  SyncFolder();
+  return true;
+}
+
+void RemoveProgressFile() {
+  if (ProgressPath.empty() || SavingStopped) return;
+  if (unlink(ProgressPath.c_str()) != 0) {
+    if (errno != ENOENT)
+      ReportProgressFile(std::string("cannot remove it (") + std::strerror(errno) + ")");
+    return;
+  }
+  SyncFolder();
+}
+
+void ReportProgressFile(const std::string& why) {
+  std::fprintf(stderr, "kobako: %s: %s\n", ProgressPath.c_str(), why.c_str());
+}
