@@ -19,6 +19,18 @@ WNDPROC windowProc = nullptr;
 // The one MCI device the game opens: its alias and whether a tune is behind it.
 std::string musicAlias;
 bool musicOpen = false;
+std::string musicName;
+// When the tune was last started; a tune that has ended this soon cannot play at all.
+bool musicStarted = false;
+uint32_t musicStartedAt = 0;
+constexpr uint32_t kEndsAtOnceMs = 250;
+
+// A broken tune (cut short, or no tune at all) ends as soon as it starts: started again on every
+// idle turn, it would make the synthesiser complain twenty times a second for ever.
+bool EndedAtOnce() {
+  if (!musicStarted || CurrentBackend().MusicPlaying()) return false;
+  return CurrentBackend().Clock() - musicStartedAt < kEndsAtOnceMs;
+}
 
 std::string Lower(std::string text) {
   for (char& c : text) {
@@ -139,6 +151,8 @@ int mciSendStringA(const char* command, char* reply, int replySize) {
     // A tune that is missing, not a regular file or too large is no tune.
     std::string path = FindFileNoCase(words[1].c_str());
     musicOpen = IsRegularFileWithin(path, kTuneLimit) && CurrentBackend().OpenMusic(path);
+    musicName = words[1];
+    musicStarted = false;
     return 0;
   }
   if (words.size() < 2 || Lower(words[1]) != musicAlias || musicAlias.empty()) {
@@ -146,12 +160,21 @@ int mciSendStringA(const char* command, char* reply, int replySize) {
   }
   // status NAME mode: a device without a tune has no mode to report.
   if (verb == "status" && words.size() >= 3 && Lower(words[2]) == "mode") {
+    if (musicOpen && EndedAtOnce()) {
+      OutputDebugStringA(
+          (musicName + ": the tune ends as soon as it starts; not played again\n").c_str());
+      musicOpen = false;
+    }
     if (musicOpen) Reply(reply, replySize, CurrentBackend().MusicPlaying() ? "playing" : "stopped");
     return 0;
   }
   // play NAME from 0
   if (verb == "play") {
-    if (musicOpen) CurrentBackend().PlayMusicFromStart();
+    if (musicOpen) {
+      CurrentBackend().PlayMusicFromStart();
+      musicStarted = true;
+      musicStartedAt = CurrentBackend().Clock();
+    }
     return 0;
   }
   return MCIERR_UNRECOGNIZED_COMMAND;

@@ -132,16 +132,30 @@ TEST_F(EntryTest, TuneStartsOnTheFirstIdleTurnAndRestartsWhenItEnds) {
   std::ofstream(dir_ / "sound" / "kel.mid") << "MThd";
   int startsAtFirstFrame = -1;
   TestBackend().SetPresentHook([&startsAtFirstFrame](int count) {
-    if (count == 1) {
-      startsAtFirstFrame = TestBackend().MusicStarts();
-      TestBackend().FinishMusic();
-    }
-    if (count == 4) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+    if (count == 1) startsAtFirstFrame = TestBackend().MusicStarts();
+    if (count == 10) TestBackend().FinishMusic();
+    if (count == 13) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
   });
   EXPECT_EQ(WinMain(), 0);
   EXPECT_EQ(startsAtFirstFrame, 1);
   EXPECT_EQ(TestBackend().MusicStarts(), 2);
   EXPECT_TRUE(TestBackend().MusicPlaying());  // not stopped by the shutdown
+}
+
+TEST_F(EntryTest, TuneThatEndsAsSoonAsItStartsIsGivenUpWithOneDebugLine) {
+  fs::create_directories(dir_ / "sound");
+  std::ofstream(dir_ / "sound" / "kel.mid") << "MThd";
+  TestBackend().SetPresentHook([](int count) {
+    if (count == 1) TestBackend().FinishMusic();
+    if (count == 13) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+  });
+  EXPECT_EQ(WinMain(), 0);
+  EXPECT_EQ(TestBackend().MusicStarts(), 1);
+  int lines = 0;
+  for (const std::string& line : TestBackend().DebugLines()) {
+    lines += line.find("not played again") != std::string::npos;
+  }
+  EXPECT_EQ(lines, 1);
 }
 
 TEST_F(EntryTest, WithoutATuneTheGameRunsSilently) {

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 
@@ -93,6 +95,22 @@ TEST_F(TuneTest, TuneWithoutASoundFontNeverReportsStopped) {
   OpenAudio((dir_ / "none.sf2").c_str());
   fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
   EXPECT_EQ(StatusesOverASecond(), "[]");
+}
+
+// A tune that cannot play (cut short, or no MIDI at all) ends as soon as it starts: it is given
+// up after that first try, with one debug line, instead of being started again all the time.
+TEST_F(TuneTest, TuneThatEndsAtOnceIsNotStartedAgain) {
+  OpenAudio(nullptr);
+  std::ifstream whole(kTune, std::ios::binary);
+  std::string cut(std::istreambuf_iterator<char>(whole), {});
+  cut.resize(40);
+  for (const std::string& bytes : {cut, std::string("MThd junk that is no tune at all")}) {
+    std::ofstream(dir_ / "sound" / "kel.mid", std::ios::binary) << bytes;
+    // Started once, on the first "stopped"; after that the status has nothing to report.
+    const std::string seen = StatusesOverASecond();
+    EXPECT_EQ(seen.substr(0, 9), "[stopped]") << seen;
+    EXPECT_EQ(seen.substr(seen.size() - 2), "[]") << seen;
+  }
 }
 
 }  // namespace
