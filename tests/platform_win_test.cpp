@@ -128,6 +128,7 @@ TEST_F(MusicTest, TuneFoundWhateverTheCaseAndLoopsThroughStatusAndPlay) {
   EXPECT_EQ(mciSendStringA("play bgm from 0", nullptr, 0), 0);
   EXPECT_EQ(Status(), "playing");
   EXPECT_EQ(TestBackend().MusicStarts(), 1);
+  TestBackend().Sleep(300);  // a tune that played a while, not one that could not play at all
   TestBackend().FinishMusic();
   EXPECT_EQ(Status(), "stopped");
 }
