@@ -23,6 +23,7 @@ constexpr const char* kWindowClass = "kobako";
 constexpr const char* kAppId = "org.kobako.Kobako";
 constexpr size_t kIconLimit = 1024 * 1024;
 constexpr int kHeight = 480;
+constexpr int kAudioRate = 44100;
 
 // Debian's General MIDI sound fonts, best first.
 const char* const kSoundFonts[] = {
@@ -395,10 +396,8 @@ bool SdlBackend::OpenAudio() {
   if (audioReady_) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
   soundFont_ = FindSoundFont();
-  if (!soundFont_.empty()) Mix_SetSoundFonts(soundFont_.c_str());
-  Mix_Init(MIX_INIT_MID);
-  if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
-    Mix_Quit();
+  // Exactly this format, whatever the device: SDL converts, and the tune is synthesised for it.
+  if (Mix_OpenAudioDevice(kAudioRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
@@ -408,30 +407,45 @@ bool SdlBackend::OpenAudio() {
 
 void SdlBackend::CloseAudio() {
   if (!audioReady_) return;
-  Mix_HaltMusic();
-  music_.reset();
+  StopTune();
   Mix_CloseAudio();
-  Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   audioReady_ = false;
+}
+
+void SdlBackend::StopTune() {
+  // Once the hook is gone the audio thread no longer reads the tune.
+  Mix_HookMusic(nullptr, nullptr);
+  tune_.reset();
 }
 
 bool SdlBackend::OpenMusic(const std::string& path) {
   // Without a device, a sound font or a tune the game simply runs silent.
   if (!audioReady_ || path.empty() || soundFont_.empty()) return false;
-  music_.reset();
-  if (!ReadRegularFile(path, kTuneLimit, &tuneBytes_)) return false;
-  SDL_RWops* rw = SDL_RWFromConstMem(tuneBytes_.data(), static_cast<int>(tuneBytes_.size()));
-  if (rw != nullptr) music_.reset(Mix_LoadMUS_RW(rw, 1));
-  return music_ != nullptr;
+  StopTune();
+  std::vector<char> bytes;
+  if (!ReadRegularFile(path, kTuneLimit, &bytes)) return false;
+  auto tune = std::make_unique<SynthesisedTune>();
+  std::string why;
+  if (!tune->Start(bytes, soundFont_, kAudioRate, &why)) {
+    DebugLine(("kobako: " + path + " cannot be played: " + why + "\n").c_str());
+    return false;
+  }
+  tune_ = std::move(tune);
+  Mix_HookMusic(
+      [](void* tune, Uint8* stream, int bytes) {
+        static_cast<SynthesisedTune*>(tune)->Fill(reinterpret_cast<int16_t*>(stream), bytes / 4);
+      },
+      tune_.get());
+  return true;
 }
 
 void SdlBackend::PlayMusicFromStart() {
-  if (music_) Mix_PlayMusic(music_.get(), 1);
+  if (tune_) tune_->PlayFromStart();
 }
 
 bool SdlBackend::MusicPlaying() {
-  return audioReady_ && Mix_PlayingMusic() != 0;
+  return audioReady_ && tune_ && tune_->Playing();
 }
 
 void SdlBackend::DebugLine(const char* text) {

@@ -1,5 +1,5 @@
 // The desktop backend: an SDL2 window showing the 640 x 480 picture sharp at any size, the
-// keyboard and any game controllers, and the tune played through SDL2_mixer's MIDI synthesiser.
+// keyboard and any game controllers, and the tune synthesised ahead and played through SDL2_mixer.
 #pragma once
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -13,12 +13,12 @@
 
 #include "platform/backend.h"
 #include "platform/desktop_pacing.h"
+#include "platform/tune_synth.h"
 
 struct SdlDeleter {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
   void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
   void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
-  void operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
   void operator()(SDL_GameController* pad) const { SDL_GameControllerClose(pad); }
 };
@@ -54,6 +54,7 @@ class SdlBackend : public Backend {
 
  private:
   void SetIcon();
+  void StopTune();
   void OpenControllers();
   void HandleEvent(const SDL_Event& event);
   void ToggleFullscreen();
@@ -74,8 +75,7 @@ class SdlBackend : public Backend {
   std::vector<uint16_t> shown_;  // the frame on screen, to skip presenting it again
   SdlPtr<SDL_Texture> scaled_;   // the frame blown up by a whole factor, pixels kept square
   int scaledFactor_ = 0;
-  std::vector<char> tuneBytes_;  // the tune's file, read whole; outlives music_
-  SdlPtr<Mix_Music> music_;
+  std::unique_ptr<SynthesisedTune> tune_;  // played through the mixer's music hook
   std::map<SDL_JoystickID, SdlPtr<SDL_GameController>> pads_;  // every controller plugged in
   DesktopPacing pacing_;  // present log and scripted keys, when asked for
 };
