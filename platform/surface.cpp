@@ -137,15 +137,34 @@ HRESULT DirectDrawSurface::Blt(const RECT* dstRect, DirectDrawSurface* src, cons
   // Rectangles this wide are nonsense; refusing them keeps the products below in range.
   constexpr int64_t kMaxSpan = int64_t{1} << 24;
   if (sw > kMaxSpan || sh > kMaxSpan || dw > kMaxSpan || dh > kMaxSpan) return DDERR_GENERIC;
+  std::vector<uint16_t> snapshot;
+  const uint16_t* from_pixels = ReadablePixels(*src, *this, snapshot);
+  const bool keyed = (flags & DDBLT_KEYSRC) && src->hasKey_;
+  const uint16_t key = src->key_;
+  if (sw == dw && sh == dh) {
+    // Same size: the part of each row that lies inside the source, copied whole.
+    const int64_t shift = from.left - static_cast<int64_t>(to.left);
+    const int64_t left = std::max<int64_t>(clipped.left, -shift);
+    const int64_t right = std::min<int64_t>(clipped.right, src->width_ - shift);
+    for (int y = clipped.top; y < clipped.bottom && left < right; ++y) {
+      const int64_t s = from.top + (y - static_cast<int64_t>(to.top));
+      if (s < 0 || s >= src->height_) continue;
+      const uint16_t* in = from_pixels + static_cast<size_t>(s) * src->width_ + (left + shift);
+      uint16_t* out = pixels_.data() + static_cast<size_t>(y) * width_ + left;
+      if (keyed) {
+        KeyedCopyRow(out, in, right - left, key);
+      } else {
+        std::memcpy(out, in, static_cast<size_t>(right - left) * sizeof(uint16_t));
+      }
+    }
+    Changed(false);
+    return DD_OK;
+  }
   std::vector<int> columns(static_cast<size_t>(clipped.right - clipped.left));
   for (int x = clipped.left; x < clipped.right; ++x) {
     int64_t s = from.left + (x - static_cast<int64_t>(to.left)) * sw / dw;
     columns[x - clipped.left] = (s >= 0 && s < src->width_) ? static_cast<int>(s) : -1;
   }
-  std::vector<uint16_t> snapshot;
-  const uint16_t* from_pixels = ReadablePixels(*src, *this, snapshot);
-  const bool keyed = (flags & DDBLT_KEYSRC) && src->hasKey_;
-  const uint16_t key = src->key_;
   for (int y = clipped.top; y < clipped.bottom; ++y) {
     int64_t s = from.top + (y - static_cast<int64_t>(to.top)) * sh / dh;
     if (s < 0 || s >= src->height_) continue;
