@@ -118,9 +118,13 @@ HRESULT DirectDrawSurface::Blt(const RECT* dstRect, DirectDrawSurface* src, cons
   const RECT clipped = Intersect(to, WholeOf(*this));
   if (flags & DDBLT_COLORFILL) {
     if (IsEmpty(clipped)) return DD_OK;
-    for (int y = clipped.top; y < clipped.bottom; ++y) {
-      uint16_t* row = pixels_.data() + static_cast<size_t>(y) * width_;
-      std::fill(row + clipped.left, row + clipped.right, fillColor);
+    // One row filled, then copied: the copy runs many times faster than the filling loop.
+    const size_t count = static_cast<size_t>(clipped.right - clipped.left);
+    uint16_t* first = pixels_.data() + static_cast<size_t>(clipped.top) * width_ + clipped.left;
+    std::fill(first, first + count, fillColor);
+    for (int y = clipped.top + 1; y < clipped.bottom; ++y) {
+      std::memcpy(first + static_cast<size_t>(y - clipped.top) * width_, first,
+                  count * sizeof(uint16_t));
     }
     Changed(false);
     return DD_OK;
