@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 
 #include "platform/backend.h"
@@ -83,7 +84,16 @@ bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& so
   thread_ = std::thread([this] {
     // Behind the game's frames, never in their way.
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
-    while (!stop_ && synth_ != nullptr) Synthesise();
+    const int64_t lead = int64_t{kLeadSeconds} * rate_;
+    while (!stop_ && synth_ != nullptr) {
+      // Far enough ahead: rest until a third of the lead has been heard.
+      if (Rendered() - heard_.load(std::memory_order_relaxed) >= lead) {
+        while (!stop_ && Rendered() - heard_.load(std::memory_order_relaxed) > lead * 2 / 3) {
+          std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+      }
+      Synthesise();
+    }
   });
   return true;
 }
@@ -145,7 +155,10 @@ void SynthesisedTune::Fill(int16_t* out, int frames) {
     }
     out[0] = static_cast<int16_t>(std::clamp(left, -32768, 32767));
     out[1] = static_cast<int16_t>(std::clamp(right, -32768, 32767));
-    if (++position_ == length) {
+    if (++position_ > heard_.load(std::memory_order_relaxed)) {
+      heard_.store(position_, std::memory_order_relaxed);
+    }
+    if (position_ == length) {
       // The end: straight on from the top, unless the tune is too short to be one.
       position_ = 0;
       looped_ = true;

@@ -15,6 +15,9 @@ class SynthesisedTune {
   static constexpr int kMaxSeconds = 300;
   // The notes still sounding at the tune's end, laid over the start of the next pass.
   static constexpr int kMaxTailSeconds = 10;
+  // How far ahead of what is heard the synthesiser keeps: the first pass costs no more than
+  // playing the tune live, spread over it, and each pass after it nothing.
+  static constexpr int kLeadSeconds = 15;
 
   SynthesisedTune();
   ~SynthesisedTune();
@@ -47,6 +50,7 @@ class SynthesisedTune {
   std::atomic<int64_t> rendered_{0};                // frames ready, in order
   std::atomic<int64_t> length_{-1};                 // frames up to the last event, once known
   std::atomic<bool> stop_{false};
+  std::atomic<int64_t> heard_{0};  // the furthest frame played so far
   std::thread thread_;
 
   mutable std::mutex playMutex_;  // the play position, shared with the audio thread
