@@ -20,7 +20,15 @@ extern LPDIRECTDRAWSURFACE lpBack, lpChar, lpItem, lpVill, lpFram, lpClea, lpMen
 // Held-key flags shared by every scene: a key acts once per press.
 extern int SpaceHeld;
 extern int ShiftHeld;
-extern uint8_t ArrowHeld;  // up 8, down 4, left 2, right 1
+extern uint8_t ArrowHeld;  // ArrowBit set
+
+// One bit of ArrowHeld per arrow key.
+enum ArrowBit : uint8_t {
+  kArrowRightBit = 1,
+  kArrowLeftBit = 2,
+  kArrowDownBit = 4,
+  kArrowUpBit = 8,
+};
 
 // True when at least period ms have passed since last; then last = now.
 bool FrameGate(uint32_t& last, uint32_t period);

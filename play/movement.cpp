@@ -53,19 +53,19 @@ void ResetSteps() {
 bool StepTarget(TilePoint from, int dir, TilePoint* next) {
   TilePoint to = from;
   switch (dir) {
-    case 0:
+    case kFaceUp:
       if (from.y <= 0) return false;
       to.y--;
       break;
-    case 1:
+    case kFaceDown:
       if (from.y >= TMAX - 1) return false;
       to.y++;
       break;
-    case 2:
+    case kFaceLeft:
       if (from.x <= 0) return false;
       to.x--;
       break;
-    case 3:
+    case kFaceRight:
       if (from.x >= TMAX - 1) return false;
       to.x++;
       break;
@@ -99,7 +99,7 @@ void TryStep(int dir) {
   if (VillagerOn(to)) return;
   for (int i = 0; i < BMAX; i++) {
     if (!SameTile(Items[i].TilePt, to)) continue;
-    if (ItemKind(Items[i]) == 10 && TryPush(dir, i) == 1) break;
+    if (ItemKind(Items[i]) == kMovable && TryPush(dir, i) == 1) break;
     if (ItemBlocks(Items[i])) return;
   }
   Chara.TilePt = to;
@@ -120,7 +120,7 @@ void AdvanceHeroStep() {
         if (Chara.Trap == 0) Chara.Trap = 1;
         RunTileEffect(i);
       }
-      if (ItemKind(Items[i]) == 9) ReleaseSwitches(i);
+      if (ItemKind(Items[i]) == kSwitchPressed) ReleaseSwitches(i);
     }
     return;
   }
@@ -165,10 +165,10 @@ void AdvanceSlide(int i) {
   SlideOneTick(item.Pos, target, SlideDelta, SlideTick, SlideCount);
   // A switch is pressed as soon as the item heads for it, and those left behind spring back.
   for (int j = 0; j < BMAX; j++) {
-    if (j != i && ItemKind(Items[j]) == 8 && SameTile(Items[j].TilePt, item.TilePt)) {
+    if (j != i && ItemKind(Items[j]) == kSwitch && SameTile(Items[j].TilePt, item.TilePt)) {
       RunTileEffect(j);
       break;
     }
-    if (ItemKind(Items[j]) == 9) ReleaseSwitches(j);
+    if (ItemKind(Items[j]) == kSwitchPressed) ReleaseSwitches(j);
   }
 }

@@ -1,5 +1,6 @@
 // Moving things on the tile map: hero steps, pushed items, and the effects of the tile arrived on.
 #pragma once
+#include "world/kinds.h"
 #include "world/world.h"
 
 // The hero's step slide; StepTick and StepCount go back to 0 on every arrival.
@@ -18,8 +19,7 @@ extern int KeyRepeat;
 // lands.
 void ResetSteps();
 
-// Directions: 0 up (y - 1), 1 down (y + 1), 2 left (x - 1), 3 right (x + 1).
-// Sets next to the neighbouring tile in that direction; false when it lies off the map.
+// Sets next to the neighbouring tile in direction dir (a Facing); false when it lies off the map.
 bool StepTarget(TilePoint from, int dir, TilePoint* next);
 
 // One arrow key for this frame; down is whether it is held.

@@ -23,10 +23,10 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
     }
   }
 
-  HandleArrowKey(keys.up, 0);
-  HandleArrowKey(keys.down, 1);
-  HandleArrowKey(keys.left, 2);
-  HandleArrowKey(keys.right, 3);
+  HandleArrowKey(keys.up, kFaceUp);
+  HandleArrowKey(keys.down, kFaceDown);
+  HandleArrowKey(keys.left, kFaceLeft);
+  HandleArrowKey(keys.right, kFaceRight);
 
   if (keys.space && spaceHeld == 0) {
     spaceHeld = 1;

@@ -1,6 +1,7 @@
 #include "play/render.h"
 
 #include "app/shell.h"
+#include "play/movement.h"
 #include "world/world.h"
 
 namespace {
@@ -43,7 +44,7 @@ void DrawCell(int x, int y) {
     if (item.F != 1) continue;
     TilePoint cell = DrawingCell(item.TilePt, item.OldPt);
     if (cell.x != x || cell.y != y) continue;
-    int kind = item.Item % 100;
+    int kind = ItemKind(item);
     RECT r = {67 * Area, 84 + 84 * kind, 67 * Area + 67, 168 + 84 * kind};
     lpBackbuffer->BltFast(static_cast<int>(item.Pos.x) + 260, static_cast<int>(item.Pos.y) + 168,
                           lpItem, &r, KEYED);

@@ -133,16 +133,16 @@ void TitleScene() {
     CurrentScene = TitleEndScene;
   }
   if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  if (KeyDown(VK_UP) && !(ArrowHeld & 8)) {
-    ArrowHeld |= 8;
+  if (KeyDown(VK_UP) && !(ArrowHeld & kArrowUpBit)) {
+    ArrowHeld |= kArrowUpBit;
     TitleCursor = 0;
   }
-  if (!KeyDown(VK_UP)) ArrowHeld &= ~8;
-  if (KeyDown(VK_DOWN) && !(ArrowHeld & 4)) {
-    ArrowHeld |= 4;
+  if (!KeyDown(VK_UP)) ArrowHeld &= ~kArrowUpBit;
+  if (KeyDown(VK_DOWN) && !(ArrowHeld & kArrowDownBit)) {
+    ArrowHeld |= kArrowDownBit;
     TitleCursor = 1;
   }
-  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~4;
+  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~kArrowDownBit;
 
   FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
   DrawLogoPieces(90);

@@ -86,18 +86,18 @@ void PauseScene() {
   if (lpMenu != nullptr) lpBackbuffer->BltFast(0, 0, lpMenu, &kScreen, DDBLTFAST_WAIT);
   if (theDDraw != nullptr) BlendPanel();
 
-  if (KeyDown(VK_UP) && !(ArrowHeld & 8)) {
+  if (KeyDown(VK_UP) && !(ArrowHeld & kArrowUpBit)) {
     PauseCursor -= 1;
     if (PauseCursor < 0) PauseCursor += PAUSE_ENTRY_COUNT;
-    ArrowHeld |= 8;
+    ArrowHeld |= kArrowUpBit;
   }
-  if (!KeyDown(VK_UP)) ArrowHeld &= ~8;
-  if (KeyDown(VK_DOWN) && !(ArrowHeld & 4)) {
+  if (!KeyDown(VK_UP)) ArrowHeld &= ~kArrowUpBit;
+  if (KeyDown(VK_DOWN) && !(ArrowHeld & kArrowDownBit)) {
     PauseCursor += 1;
     if (PauseCursor >= PAUSE_ENTRY_COUNT) PauseCursor -= PAUSE_ENTRY_COUNT;
-    ArrowHeld |= 4;
+    ArrowHeld |= kArrowDownBit;
   }
-  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~4;
+  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~kArrowDownBit;
 
   if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
     SpaceHeld = 1;

@@ -25,7 +25,7 @@ void UnlockLastStage() {
   for (int i = 0; i < 10; i++) {
     if (!StageNodes[i].Cleared) return;
   }
-  StageNodes[0].Links[0] = &StageNodes[10];
+  StageNodes[0].Links[kMapUp] = &StageNodes[10];
   StageNodes[10].Open = 1;
 }
 
@@ -34,7 +34,10 @@ struct ArrowKey {
   int direction;
   uint8_t bit;
 };
-constexpr ArrowKey kArrows[4] = {{VK_UP, 0, 8}, {VK_DOWN, 2, 4}, {VK_LEFT, 3, 2}, {VK_RIGHT, 1, 1}};
+constexpr ArrowKey kArrows[4] = {{VK_UP, kMapUp, kArrowUpBit},
+                                 {VK_DOWN, kMapDown, kArrowDownBit},
+                                 {VK_LEFT, kMapLeft, kArrowLeftBit},
+                                 {VK_RIGHT, kMapRight, kArrowRightBit}};
 
 }  // namespace
 
