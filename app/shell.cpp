@@ -45,6 +45,50 @@ bool KeyDown(int vk) {
   return (GetAsyncKeyState(vk) & 0x8000) != 0;
 }
 
+bool KeyPressedOnce(int vk, int& held) {
+  if (KeyDown(vk) && held == 0) {
+    held = 1;
+    return true;
+  }
+  if (!KeyDown(vk)) held = 0;
+  return false;
+}
+
+bool PressedOnce(bool down, int& held) {
+  if (down && held == 0) {
+    held = 1;
+    return true;
+  }
+  if (!down) held = 0;
+  return false;
+}
+
+bool ArrowPressedOnce(int vk) {
+  uint8_t bit = 0;
+  switch (vk) {
+    case VK_UP:
+      bit = kArrowUpBit;
+      break;
+    case VK_DOWN:
+      bit = kArrowDownBit;
+      break;
+    case VK_LEFT:
+      bit = kArrowLeftBit;
+      break;
+    case VK_RIGHT:
+      bit = kArrowRightBit;
+      break;
+    default:
+      return false;
+  }
+  if (KeyDown(vk) && !(ArrowHeld & bit)) {
+    ArrowHeld |= bit;
+    return true;
+  }
+  if (!KeyDown(vk)) ArrowHeld &= ~bit;
+  return false;
+}
+
 LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height) {
   LPDIRECTDRAWSURFACE surface = nullptr;
   if (lpDD != nullptr) lpDD->CreateSurface(width, height, &surface);

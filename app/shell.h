@@ -35,6 +35,14 @@ bool FrameGate(uint32_t& last, uint32_t period);
 // Copies the whole back buffer onto the primary surface.
 void Present();
 bool KeyDown(int vk);
+// A key acts once per press: true when it is down and its held flag is clear, which sets the
+// flag; a key found up clears it. The flag stays set through a change of scene, so the press
+// that changed the scene does not act again in the next one.
+bool KeyPressedOnce(int vk, int& held);
+// The same for a key already read this frame.
+bool PressedOnce(bool down, int& held);
+// The same for an arrow key in the menus, whose held flag is its ArrowBit in ArrowHeld.
+bool ArrowPressedOnce(int vk);
 
 // Creates a 640 x 480-style off-screen surface in system memory.
 LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height);

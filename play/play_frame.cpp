@@ -1,5 +1,6 @@
 #include "play/play_frame.h"
 
+#include "app/shell.h"
 #include "play/actors.h"
 #include "play/animation.h"
 #include "play/movement.h"
@@ -28,17 +29,8 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
   HandleArrowKey(keys.left, kFaceLeft);
   HandleArrowKey(keys.right, kFaceRight);
 
-  if (keys.space && spaceHeld == 0) {
-    spaceHeld = 1;
-    UseFacing();
-  }
-  if (!keys.space) spaceHeld = 0;
-
-  if (keys.shift && shiftHeld == 0) {
-    shiftHeld = 1;
-    result.pauseRequested = true;
-  }
-  if (!keys.shift) shiftHeld = 0;
+  if (PressedOnce(keys.space, spaceHeld)) UseFacing();
+  if (PressedOnce(keys.shift, shiftHeld)) result.pauseRequested = true;
   return result;
 }
 

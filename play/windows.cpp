@@ -79,16 +79,6 @@ void CloseText(HDC dc) {
   if (dc != nullptr) lpBackbuffer->ReleaseDC(dc);
 }
 
-// Space acts once per press; the press that closes a window stays held for the next scene.
-bool SpacePressed() {
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
-    return true;
-  }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  return false;
-}
-
 RECT PortraitRect(int stage, bool captured) {
   if (stage == LAST_STAGE) {
     int top = captured ? 420 : 280;
@@ -124,7 +114,7 @@ void ShowRescue() {
 
     HDC dc = OpenText();
     if (level == RESCUE_FULL_LEVEL) reveal.Draw(dc, {80, 50, 550, 140});
-    bool done = SpacePressed();
+    bool done = KeyPressedOnce(VK_SPACE, SpaceHeld);
     CloseText(dc);
     if (done) return;
     Present();
@@ -152,7 +142,7 @@ void ShowMessage() {
     HDC dc = OpenText();
     reveal.Draw(dc, {80, 50, 450, 140});
     StepAnimation();
-    bool done = SpacePressed();
+    bool done = KeyPressedOnce(VK_SPACE, SpaceHeld);
     CloseText(dc);
     if (done) return;
     Present();

@@ -35,18 +35,16 @@ void EndingScene() {
   }
   AddScroll(2);
   bool left = false;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     // The next visit of the stage select lays the map out afresh, and so does the next run.
     SelectCursor = 0;
     StageMapReady = 0;
     ResetProgress();
     EndingScroll = 0;
-    SpaceHeld = 1;
     CurrentScene = LogoSetupScene;
     ReleaseSurface(lpBack);
     left = true;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
   // Tab has no held flag: it speeds every frame it is down. Not after leaving, so the next
   // ending starts again from the top.
   if (KeyDown(VK_TAB) && !left) AddScroll(6);

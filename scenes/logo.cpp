@@ -91,12 +91,10 @@ void LogoSetupScene() {
 
 void LogoScene() {
   if (!FrameGate(LogoTime, 33)) return;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     CurrentScene = LogoEndScene;
     return;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
 
   FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
   if (LogoPhase != 0) DrawLogoPieces(130 - LogoRise);
@@ -123,8 +121,7 @@ void TitleSetupScene() {
 void TitleScene() {
   if (!FrameGate(TitleTime, 33)) return;
   TitleAnim = (TitleAnim + 1) % 10;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     if (TitleCursor != 0) {
       // The second entry quits: a title whose second entry did nothing would be a dead end.
       ReleaseAll();
@@ -132,17 +129,8 @@ void TitleScene() {
     }
     CurrentScene = TitleEndScene;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  if (KeyDown(VK_UP) && !(ArrowHeld & kArrowUpBit)) {
-    ArrowHeld |= kArrowUpBit;
-    TitleCursor = 0;
-  }
-  if (!KeyDown(VK_UP)) ArrowHeld &= ~kArrowUpBit;
-  if (KeyDown(VK_DOWN) && !(ArrowHeld & kArrowDownBit)) {
-    ArrowHeld |= kArrowDownBit;
-    TitleCursor = 1;
-  }
-  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~kArrowDownBit;
+  if (ArrowPressedOnce(VK_UP)) TitleCursor = 0;
+  if (ArrowPressedOnce(VK_DOWN)) TitleCursor = 1;
 
   FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
   DrawLogoPieces(90);

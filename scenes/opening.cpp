@@ -28,15 +28,13 @@ void OpeningSetupScene() {
 
 void OpeningScene() {
   if (!FrameGate(OpeningTime, 33)) return;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     OpeningPage++;
     if (OpeningPage > kLastPage) {
       CurrentScene = OpeningEndScene;
       return;
     }
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
 
   FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
   if (lpBack != nullptr) {

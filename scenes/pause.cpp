@@ -86,21 +86,16 @@ void PauseScene() {
   if (lpMenu != nullptr) lpBackbuffer->BltFast(0, 0, lpMenu, &kScreen, DDBLTFAST_WAIT);
   if (theDDraw != nullptr) BlendPanel();
 
-  if (KeyDown(VK_UP) && !(ArrowHeld & kArrowUpBit)) {
+  if (ArrowPressedOnce(VK_UP)) {
     PauseCursor -= 1;
     if (PauseCursor < 0) PauseCursor += PAUSE_ENTRY_COUNT;
-    ArrowHeld |= kArrowUpBit;
   }
-  if (!KeyDown(VK_UP)) ArrowHeld &= ~kArrowUpBit;
-  if (KeyDown(VK_DOWN) && !(ArrowHeld & kArrowDownBit)) {
+  if (ArrowPressedOnce(VK_DOWN)) {
     PauseCursor += 1;
     if (PauseCursor >= PAUSE_ENTRY_COUNT) PauseCursor -= PAUSE_ENTRY_COUNT;
-    ArrowHeld |= kArrowDownBit;
   }
-  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~kArrowDownBit;
 
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     switch (PauseCursor) {
       case 0:
         CurrentScene = PlayScene;
@@ -121,12 +116,7 @@ void PauseScene() {
         return;
     }
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  if (KeyDown(VK_SHIFT) && ShiftHeld == 0) {
-    CurrentScene = PlayScene;
-    ShiftHeld = 1;
-  }
-  if (!KeyDown(VK_SHIFT)) ShiftHeld = 0;
+  if (KeyPressedOnce(VK_SHIFT, ShiftHeld)) CurrentScene = PlayScene;
 
   DrawPauseTexts();
   Present();

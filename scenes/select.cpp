@@ -32,12 +32,9 @@ void UnlockLastStage() {
 struct ArrowKey {
   int vk;
   int direction;
-  uint8_t bit;
 };
-constexpr ArrowKey kArrows[4] = {{VK_UP, kMapUp, kArrowUpBit},
-                                 {VK_DOWN, kMapDown, kArrowDownBit},
-                                 {VK_LEFT, kMapLeft, kArrowLeftBit},
-                                 {VK_RIGHT, kMapRight, kArrowRightBit}};
+constexpr ArrowKey kArrows[4] = {
+    {VK_UP, kMapUp}, {VK_DOWN, kMapDown}, {VK_LEFT, kMapLeft}, {VK_RIGHT, kMapRight}};
 
 }  // namespace
 
@@ -103,19 +100,13 @@ void SelectScene() {
 
   // Two arrows first pressed in the same frame both act, in this order.
   for (const ArrowKey& arrow : kArrows) {
-    if (KeyDown(arrow.vk) && !(ArrowHeld & arrow.bit)) {
-      SelectCursor = StepCursor(SelectCursor, arrow.direction);
-      ArrowHeld |= arrow.bit;
-    }
-    if (!KeyDown(arrow.vk)) ArrowHeld &= ~arrow.bit;
+    if (ArrowPressedOnce(arrow.vk)) SelectCursor = StepCursor(SelectCursor, arrow.direction);
   }
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     ReleaseSurface(lpBack);
     ReleaseSurface(lpChar);
     CurrentScene = StageStartScene;
     StageNo = SelectCursor;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
   Present();
 }
