@@ -1,11 +1,6 @@
 #include "play/movement.h"
 
-TilePoint StepDelta = {0, 0};
-int StepTick = 0;
-int StepCount = 0;
-TilePoint SlideDelta = {0, 0};
-int SlideTick = 0;
-int SlideCount = 0;
+MovementState Movement = {};
 int KeyRepeat = 0;
 
 namespace {
@@ -42,12 +37,7 @@ TilePoint DeltaTo(const DPoint& target, const DPoint& pos) {
 }  // namespace
 
 void ResetSteps() {
-  StepDelta = TilePoint{0, 0};
-  StepTick = 0;
-  StepCount = 0;
-  SlideDelta = TilePoint{0, 0};
-  SlideTick = 0;
-  SlideCount = 0;
+  Movement = MovementState{};
 }
 
 bool StepTarget(TilePoint from, int dir, TilePoint* next) {
@@ -110,8 +100,8 @@ void AdvanceHeroStep() {
   const TilePoint tile = Chara.TilePt;
   const DPoint target = TilePosition(tile.x, tile.y);
   if (AtRest(Chara.Pos, target)) {
-    StepTick = 0;
-    StepCount = 0;
+    Movement.StepTick = 0;
+    Movement.StepCount = 0;
     Chara.Move = 0;
     TileMark[tile.x][tile.y] = 1;
     Chara.OldPt = tile;
@@ -125,10 +115,10 @@ void AdvanceHeroStep() {
     return;
   }
   if (Chara.Move == 1) {
-    StepDelta = DeltaTo(target, Chara.Pos);
+    Movement.StepDelta = DeltaTo(target, Chara.Pos);
     Chara.Move = 2;
   }
-  SlideOneTick(Chara.Pos, target, StepDelta, StepTick, StepCount);
+  SlideOneTick(Chara.Pos, target, Movement.StepDelta, Movement.StepTick, Movement.StepCount);
 }
 
 int TryPush(int dir, int i) {
@@ -153,16 +143,16 @@ void AdvanceSlide(int i) {
   const DPoint target = TilePosition(item.TilePt.x, item.TilePt.y);
   if (AtRest(item.Pos, target)) {
     item.Move = 0;
-    SlideTick = 0;
-    SlideCount = 0;
+    Movement.SlideTick = 0;
+    Movement.SlideCount = 0;
     item.OldPt = item.TilePt;
     return;
   }
   if (item.Move == 1) {
-    SlideDelta = DeltaTo(target, item.Pos);
+    Movement.SlideDelta = DeltaTo(target, item.Pos);
     item.Move = 2;
   }
-  SlideOneTick(item.Pos, target, SlideDelta, SlideTick, SlideCount);
+  SlideOneTick(item.Pos, target, Movement.SlideDelta, Movement.SlideTick, Movement.SlideCount);
   // A switch is pressed as soon as the item heads for it, and those left behind spring back.
   for (int j = 0; j < BMAX; j++) {
     if (j != i && ItemKind(Items[j]) == kSwitch && SameTile(Items[j].TilePt, item.TilePt)) {
