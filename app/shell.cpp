@@ -37,8 +37,7 @@ bool FrameGate(uint32_t& last, uint32_t period) {
 
 void Present() {
   if (lpPrimary == nullptr || lpBackbuffer == nullptr) return;
-  RECT whole = {0, 0, 640, 480};
-  lpPrimary->BltFast(0, 0, lpBackbuffer, &whole, DDBLTFAST_WAIT);
+  lpPrimary->BltFast(0, 0, lpBackbuffer, &SCREEN_RECT, DDBLTFAST_WAIT);
 }
 
 bool KeyDown(int vk) {

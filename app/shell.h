@@ -6,6 +6,11 @@
 #include "platform/gdi.h"
 #include "platform/win.h"
 
+// The whole screen, as a source or target rectangle.
+constexpr RECT SCREEN_RECT = {0, 0, SCREEN_W, SCREEN_H};
+// A keyed copy: black source pixels are left out.
+constexpr DWORD KEYED_COPY = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
+
 typedef void (*SceneFunction)();
 extern SceneFunction CurrentScene;
 
@@ -44,7 +49,7 @@ bool PressedOnce(bool down, int& held);
 // The same for an arrow key in the menus, whose held flag is its ArrowBit in ArrowHeld.
 bool ArrowPressedOnce(int vk);
 
-// Creates a 640 x 480-style off-screen surface in system memory.
+// Creates an off-screen surface in system memory.
 LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height);
 // Releases a scene surface still held and nulls it.
 void ReleaseSurface(LPDIRECTDRAWSURFACE& surface);

@@ -12,7 +12,7 @@ void StartSharedObjects() {
   theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
   theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
   theDDraw->ReadBitmap(FrameId, "img/frame.bmp");
-  theDDraw->MakeSurface(&BackId, 640, 480, 0, 0);
+  theDDraw->MakeSurface(&BackId, SCREEN_W, SCREEN_H, 0, 0);
   theDDraw->ReadBitmap(BackId, "img/Back.bmp");
 
   theDSound = new MyDSound();

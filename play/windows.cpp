@@ -129,15 +129,14 @@ void ShowMessage() {
   int stage = std::clamp(StageNo, 0, LAST_STAGE);
   RECT frame = {0, 140, 440, 280};
   RECT portrait = PortraitRect(stage, captured);
-  constexpr DWORD keyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
   while (!CloseRequested()) {
     if (!FrameGate(MessageTime, WINDOW_PERIOD)) {
       WaitMessageTimeout(1);
       continue;
     }
     RenderStage();
-    lpBackbuffer->BltFast(40, 10, lpFram, &frame, keyed);
-    lpBackbuffer->BltFast(480, 10, lpFram, &portrait, keyed);
+    lpBackbuffer->BltFast(40, 10, lpFram, &frame, KEYED_COPY);
+    lpBackbuffer->BltFast(480, 10, lpFram, &portrait, KEYED_COPY);
 
     HDC dc = OpenText();
     reveal.Draw(dc, {80, 50, 450, 140});

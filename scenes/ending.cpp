@@ -21,7 +21,7 @@ void AddScroll(int32_t lines) {
 
 void EndingSetupScene() {
   RemakeSurface(lpBack, 640, 2000, false);
-  FillSurfaceRect(lpPrimary, 0, 0, 640, 480, 0);
+  FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
   LoadScenePicture(lpBack, "img/end.bmp");
   CurrentScene = EndingScene;
 }
@@ -30,7 +30,7 @@ void EndingSetupScene() {
 void EndingScene() {
   if (!FrameGate(EndingTime, 20)) return;
   if (lpBack != nullptr) {
-    const RECT shown = {0, EndingScroll, 640, EndingScroll + 480};
+    const RECT shown = {0, EndingScroll, SCREEN_W, EndingScroll + SCREEN_H};
     lpBackbuffer->BltFast(0, 0, lpBack, &shown, DDBLTFAST_WAIT);
   }
   AddScroll(2);

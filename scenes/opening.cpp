@@ -10,7 +10,6 @@ int32_t OpeningPage = 0;
 
 namespace {
 
-constexpr DWORD kKeyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
 constexpr int32_t kLastPage = 2;
 
 uint32_t OpeningTime = 0;
@@ -18,7 +17,7 @@ uint32_t OpeningTime = 0;
 }  // namespace
 
 void OpeningSetupScene() {
-  RemakeSurface(lpBack, 640, 480, true);
+  RemakeSurface(lpBack, SCREEN_W, SCREEN_H, true);
   RemakeSurface(lpChar, 552, 1000, true);
   LoadScenePicture(lpBack, "IMG\\OP_back.bmp");
   LoadScenePicture(lpChar, "IMG\\OP_pic.bmp");
@@ -36,15 +35,15 @@ void OpeningScene() {
     }
   }
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
+  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
   if (lpBack != nullptr) {
-    const RECT whole = {0, 0, 640, 480};
-    lpBackbuffer->BltFast(0, 0, lpBack, &whole, kKeyed);
+    lpBackbuffer->BltFast(0, 0, lpBack, &SCREEN_RECT, KEYED_COPY);
   }
   if (lpChar != nullptr) {
     const int32_t p = OpeningPage;
-    BltClipped(lpBackbuffer, 64, 57, lpChar, RECT{0, 233 * p, 511, 233 * p + 233}, kKeyed);
-    BltClipped(lpBackbuffer, 60, 304, lpChar, RECT{0, 700 + 100 * p, 530, 800 + 100 * p}, kKeyed);
+    BltClipped(lpBackbuffer, 64, 57, lpChar, RECT{0, 233 * p, 511, 233 * p + 233}, KEYED_COPY);
+    BltClipped(lpBackbuffer, 60, 304, lpChar, RECT{0, 700 + 100 * p, 530, 800 + 100 * p},
+               KEYED_COPY);
   }
   Present();
 }

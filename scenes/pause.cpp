@@ -19,7 +19,6 @@ char PauseTexts[PAUSE_ENTRY_COUNT][PAUSE_TEXT_SIZE];
 
 namespace {
 
-constexpr RECT kScreen = {0, 0, 640, 480};
 constexpr COLORREF kTextColor = RGB(240, 240, 240);
 constexpr COLORREF kChosenColor = RGB(120, 100, 80);
 const char* const kPauseTextsUtf8[PAUSE_ENTRY_COUNT] = {"このままつづける？", "はじめから？",
@@ -73,7 +72,7 @@ void DrawPauseTexts() {
 void PauseSetupScene() {
   FillPauseTexts();
   // The frozen picture is what was last presented.
-  if (lpMenu != nullptr) lpMenu->BltFast(0, 0, lpPrimary, &kScreen, DDBLTFAST_WAIT);
+  if (lpMenu != nullptr) lpMenu->BltFast(0, 0, lpPrimary, &SCREEN_RECT, DDBLTFAST_WAIT);
   PauseCursor = 0;
   PauseLevel = 0;
   CurrentScene = PauseScene;
@@ -83,7 +82,7 @@ void PauseScene() {
   if (!FrameGate(PauseTime, 33)) return;
   PauseLevel += 10;
   if (PauseLevel > 200) PauseLevel = 200;
-  if (lpMenu != nullptr) lpBackbuffer->BltFast(0, 0, lpMenu, &kScreen, DDBLTFAST_WAIT);
+  if (lpMenu != nullptr) lpBackbuffer->BltFast(0, 0, lpMenu, &SCREEN_RECT, DDBLTFAST_WAIT);
   if (theDDraw != nullptr) BlendPanel();
 
   if (ArrowPressedOnce(VK_UP)) {

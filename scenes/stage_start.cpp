@@ -17,8 +17,6 @@ int WipeWidth = 0;
 
 namespace {
 
-constexpr int SCREEN_W = 640;
-constexpr int SCREEN_H = 480;
 constexpr int WIPE_STEP = 16;
 constexpr uint32_t WIPE_PERIOD = 33;
 constexpr int LAST_STAGE = 10;
@@ -29,13 +27,13 @@ uint32_t WipeTime = 0;  // the wipe's own frame gate
 
 void StageStartScene() {
   // Surfaces of an earlier stage are released before their replacements are made.
-  RemakeSurface(lpBack, 640, 480, false);
-  RemakeSurface(lpChar, 640, 480, true);
+  RemakeSurface(lpBack, SCREEN_W, SCREEN_H, false);
+  RemakeSurface(lpChar, SCREEN_W, SCREEN_H, true);
   RemakeSurface(lpItem, 700, 1100, true);
   RemakeSurface(lpVill, 576, 1000, true);
-  RemakeSurface(lpMenu, 640, 480, false);
+  RemakeSurface(lpMenu, SCREEN_W, SCREEN_H, false);
   RemakeSurface(lpFram, 640, 1000, true);
-  RemakeSurface(lpClea, 640, 480, true);
+  RemakeSurface(lpClea, SCREEN_W, SCREEN_H, true);
 
   LoadScenePicture(lpChar, "img/hero.bmp");
   LoadScenePicture(lpItem, "img/trap.bmp");
