@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "scenes/logo.h"
 #include "scenes/scene_surfaces.h"
 #include "world/stage_map.h"
@@ -22,7 +23,7 @@ void AddScroll(int32_t lines) {
 void EndingSetupScene() {
   RemakeSurface(lpBack, 640, 2000, false);
   FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
-  LoadScenePicture(lpBack, "img/end.bmp");
+  LoadScenePicture(lpBack, PICTURE_ENDING);
   CurrentScene = EndingScene;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "play/render.h"
 #include "scenes/opening.h"
 #include "scenes/scene_surfaces.h"
@@ -69,7 +70,7 @@ int StepBalls() {
 
 void LogoSetupScene() {
   RemakeSurface(lpBack, 480, 600, true);
-  LoadScenePicture(lpBack, "IMG\\kelball.bmp");
+  LoadScenePicture(lpBack, PICTURE_LOGO);
   for (int n = 0; n < BALL_CELL_COUNT; n++) {
     const int c = n % 6, r = n / 6;
     BallCells[n] = RECT{80 * c, 80 * r, 80 * c + 80, 80 * r + 80};

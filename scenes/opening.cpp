@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "play/render.h"
 #include "scenes/scene_surfaces.h"
 #include "scenes/select.h"
@@ -19,8 +20,8 @@ uint32_t OpeningTime = 0;
 void OpeningSetupScene() {
   RemakeSurface(lpBack, SCREEN_W, SCREEN_H, true);
   RemakeSurface(lpChar, 552, 1000, true);
-  LoadScenePicture(lpBack, "IMG\\OP_back.bmp");
-  LoadScenePicture(lpChar, "IMG\\OP_pic.bmp");
+  LoadScenePicture(lpBack, PICTURE_OPENING_BACK);
+  LoadScenePicture(lpChar, PICTURE_OPENING_PAGES);
   OpeningPage = 0;
   CurrentScene = OpeningScene;
 }

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "scenes/scene_surfaces.h"
 #include "scenes/stage_start.h"
 #include "world/world.h"
@@ -42,7 +43,7 @@ void SelectSetupScene() {
   RemakeSurface(lpBack, 640, 620, true);
   RemakeSurface(lpChar, SCREEN_W, SCREEN_H, true);
   FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
-  LoadScenePicture(lpBack, "img/select.BMP");
+  LoadScenePicture(lpBack, PICTURE_SELECT);
   // The last frame of the previous scene: the map drops in over it.
   if (lpChar != nullptr) lpChar->BltFast(0, 0, lpBackbuffer, &SCREEN_RECT, DDBLTFAST_WAIT);
   DropFrames = 0;

@@ -5,6 +5,7 @@
 #include "app/shared_objects.h"
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "play/play_frame.h"
 #include "play/windows.h"
 #include "scenes/play_scene.h"
@@ -35,16 +36,16 @@ void StageStartScene() {
   RemakeSurface(lpFram, 640, 1000, true);
   RemakeSurface(lpClea, SCREEN_W, SCREEN_H, true);
 
-  LoadScenePicture(lpChar, "img/hero.bmp");
-  LoadScenePicture(lpItem, "img/trap.bmp");
-  LoadScenePicture(lpVill, "img/vill.bmp");
-  LoadScenePicture(lpFram, "img/frame.bmp");
-  LoadScenePicture(lpClea, "img/clear.bmp");
+  LoadScenePicture(lpChar, PICTURE_HERO);
+  LoadScenePicture(lpItem, PICTURE_TRAP);
+  LoadScenePicture(lpVill, PICTURE_VILLAGERS);
+  LoadScenePicture(lpFram, PICTURE_FRAME);
+  LoadScenePicture(lpClea, PICTURE_CLEAR);
 
   SetupStagePlay(StageNo);
 
   char name[32];
-  std::snprintf(name, sizeof name, "img/back%d.bmp", Area);
+  std::snprintf(name, sizeof name, PICTURE_AREA_BACK, Area);
   LoadScenePicture(lpBack, name);
 
   FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
