@@ -23,13 +23,13 @@ int BringUp() {
   if (!CreateGameWindow(WindowProc)) return NoDisplay("no display to open a window on");
   DirectDrawCreate(&lpDD);
   lpDD->SetCooperativeLevel(0, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
-  if (lpDD->SetDisplayMode(640, 480, 16) != DD_OK) {
+  if (lpDD->SetDisplayMode(SCREEN_W, SCREEN_H, 16) != DD_OK) {
     lpDD->Release();
     lpDD = nullptr;
     return NoDisplay("cannot set the 640 x 480 display");
   }
   lpDD->CreatePrimarySurface(&lpPrimary);
-  lpDD->CreateSurface(640, 480, &lpBackbuffer);
+  lpDD->CreateSurface(SCREEN_W, SCREEN_H, &lpBackbuffer);
   hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
                       FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
   Srand(static_cast<unsigned>(ProgramClock()));

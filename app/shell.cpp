@@ -37,12 +37,55 @@ bool FrameGate(uint32_t& last, uint32_t period) {
 
 void Present() {
   if (lpPrimary == nullptr || lpBackbuffer == nullptr) return;
-  RECT whole = {0, 0, 640, 480};
-  lpPrimary->BltFast(0, 0, lpBackbuffer, &whole, DDBLTFAST_WAIT);
+  lpPrimary->BltFast(0, 0, lpBackbuffer, &SCREEN_RECT, DDBLTFAST_WAIT);
 }
 
 bool KeyDown(int vk) {
   return (GetAsyncKeyState(vk) & 0x8000) != 0;
+}
+
+bool KeyPressedOnce(int vk, int& held) {
+  if (KeyDown(vk) && held == 0) {
+    held = 1;
+    return true;
+  }
+  if (!KeyDown(vk)) held = 0;
+  return false;
+}
+
+bool PressedOnce(bool down, int& held) {
+  if (down && held == 0) {
+    held = 1;
+    return true;
+  }
+  if (!down) held = 0;
+  return false;
+}
+
+bool ArrowPressedOnce(int vk) {
+  uint8_t bit = 0;
+  switch (vk) {
+    case VK_UP:
+      bit = kArrowUpBit;
+      break;
+    case VK_DOWN:
+      bit = kArrowDownBit;
+      break;
+    case VK_LEFT:
+      bit = kArrowLeftBit;
+      break;
+    case VK_RIGHT:
+      bit = kArrowRightBit;
+      break;
+    default:
+      return false;
+  }
+  if (KeyDown(vk) && !(ArrowHeld & bit)) {
+    ArrowHeld |= bit;
+    return true;
+  }
+  if (!KeyDown(vk)) ArrowHeld &= ~bit;
+  return false;
 }
 
 LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height) {

@@ -6,6 +6,11 @@
 #include "platform/gdi.h"
 #include "platform/win.h"
 
+// The whole screen, as a source or target rectangle.
+constexpr RECT SCREEN_RECT = {0, 0, SCREEN_W, SCREEN_H};
+// A keyed copy: black source pixels are left out.
+constexpr DWORD KEYED_COPY = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
+
 typedef void (*SceneFunction)();
 extern SceneFunction CurrentScene;
 
@@ -20,15 +25,31 @@ extern LPDIRECTDRAWSURFACE lpBack, lpChar, lpItem, lpVill, lpFram, lpClea, lpMen
 // Held-key flags shared by every scene: a key acts once per press.
 extern int SpaceHeld;
 extern int ShiftHeld;
-extern uint8_t ArrowHeld;  // up 8, down 4, left 2, right 1
+extern uint8_t ArrowHeld;  // ArrowBit set
+
+// One bit of ArrowHeld per arrow key.
+enum ArrowBit : uint8_t {
+  kArrowRightBit = 1,
+  kArrowLeftBit = 2,
+  kArrowDownBit = 4,
+  kArrowUpBit = 8,
+};
 
 // True when at least period ms have passed since last; then last = now.
 bool FrameGate(uint32_t& last, uint32_t period);
 // Copies the whole back buffer onto the primary surface.
 void Present();
 bool KeyDown(int vk);
+// A key acts once per press: true when it is down and its held flag is clear, which sets the
+// flag; a key found up clears it. The flag stays set through a change of scene, so the press
+// that changed the scene does not act again in the next one.
+bool KeyPressedOnce(int vk, int& held);
+// The same for a key already read this frame.
+bool PressedOnce(bool down, int& held);
+// The same for an arrow key in the menus, whose held flag is its ArrowBit in ArrowHeld.
+bool ArrowPressedOnce(int vk);
 
-// Creates a 640 x 480-style off-screen surface in system memory.
+// Creates an off-screen surface in system memory.
 LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height);
 // Releases a scene surface still held and nulls it.
 void ReleaseSurface(LPDIRECTDRAWSURFACE& surface);

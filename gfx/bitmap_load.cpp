@@ -45,7 +45,7 @@ bool MyDDraw::ReadBitmap(SurfaceId id, const char* name) {
   CopyIntoSurface(surface, bitmap);
   DeleteObject(bitmap);
 
-  if (!(slot.flags & 2)) {
+  if (!(slot.flags & SLOT_LOADED)) {
     LogValue("\t メモリ領域確保", id);
     delete[] slot.pixels;
     slot.pixels = nullptr;
@@ -62,7 +62,7 @@ bool MyDDraw::ReadBitmap(SurfaceId id, const char* name) {
     }
     UnlockSlot(id);
   }
-  if (slot.pixels != nullptr) slot.flags |= 2;
+  if (slot.pixels != nullptr) slot.flags |= SLOT_LOADED;
   std::strncpy(slot.name, name, sizeof(slot.name) - 1);
   slot.name[sizeof(slot.name) - 1] = '\0';
   LogText("\t MyDDraw：画像読み込み完了", name);

@@ -44,7 +44,7 @@ MyDDraw::MyDDraw() {
 MyDDraw::~MyDDraw() {
   for (int i = 0; i < SLOT_COUNT; ++i) {
     SurfaceSlot& slot = slots_[i];
-    if (!(slot.flags & 2)) continue;
+    if (!(slot.flags & SLOT_LOADED)) continue;
     LogValue("\t メモリ領域解放", i);
     delete[] slot.pixels;
     slot.pixels = nullptr;
@@ -80,7 +80,7 @@ bool MyDDraw::MakeSurface(SurfaceId* id, int32_t width, int32_t height, int32_t 
   slot.height = height;
   slot.colorKey = colorKey;
   slot.memoryKind = memoryKind;
-  slot.flags |= 1;
+  slot.flags |= SLOT_CREATED;
   // Every slot lives in system memory whatever memoryKind says, so pixel work is plain memory.
   LPDIRECTDRAWSURFACE surface = nullptr;
   if (dd_ != nullptr && *dd_ != nullptr) (*dd_)->CreateSurface(width, height, &surface);

@@ -14,11 +14,17 @@ struct SurfaceSlot {
   int32_t width;
   int32_t height;
   int32_t colorKey;  // negative: none
-  uint32_t flags;    // bit 0 created, bit 1 loaded
+  uint32_t flags;    // SLOT_CREATED, SLOT_LOADED
   uint8_t memoryKind;
   // Extent of the pixel copy: its row length (pitch / 2) and rows, fixed at the first load.
   int32_t copyWidth;
   int32_t copyHeight;
+};
+
+// Slot flags.
+enum : uint32_t {
+  SLOT_CREATED = 1,
+  SLOT_LOADED = 2,  // the pixel copy exists
 };
 
 // Mode: low four bits kind, high four bits variant.

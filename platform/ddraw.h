@@ -7,6 +7,10 @@
 
 #include "platform/types.h"
 
+// The game's screen: the display mode, the back buffer and every presented frame.
+constexpr int SCREEN_W = 640;
+constexpr int SCREEN_H = 480;
+
 // BltFast flags.
 constexpr DWORD DDBLTFAST_NOCOLORKEY = 0x00;
 constexpr DWORD DDBLTFAST_SRCCOLORKEY = 0x01;

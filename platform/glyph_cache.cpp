@@ -9,6 +9,7 @@
 #include "platform/font.h"
 #include "platform/font_lookup.h"
 #include "platform/gdi.h"
+#include "platform/win.h"
 
 namespace {
 
@@ -80,14 +81,20 @@ Font::Font(int cellHeight, int halfWidth, bool bold, const char* face)
     : cellHeight_(std::clamp(cellHeight, 1, kMaxCell)),
       halfWidth_(std::clamp(halfWidth, 1, kMaxCell / 2)),
       fullWidth_(2 * halfWidth_) {
-  if (!TTF_WasInit() && TTF_Init() != 0) return;
+  if (!TTF_WasInit() && TTF_Init() != 0) {
+    OutputDebugLine(std::string("font: no text, SDL_ttf did not start: ") + TTF_GetError());
+    return;
+  }
   std::string name = face ? face : "";
   // The face may come as Shift-JIS bytes, as the game stores its texts; fontconfig wants UTF-8.
   if (!ValidUtf8(name.c_str())) name = Utf8FromShiftJis(name);
   const FontFile& file = FontFor(name);
   if (file.path.empty()) return;
   ttf_ = TTF_OpenFontIndex(file.path.c_str(), cellHeight_, file.index);
-  if (ttf_ == nullptr) return;
+  if (ttf_ == nullptr) {
+    OutputDebugLine("font: cannot open " + file.path + ": " + TTF_GetError());
+    return;
+  }
   if (bold) TTF_SetFontStyle(ttf_, TTF_STYLE_BOLD);
   glyphTop_ = FitToCell(ttf_, cellHeight_);
 }

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr int kScreenWidth = 640;
-constexpr int kScreenHeight = 480;
 // Larger than any picture the game or its tools make; keeps a bad size from eating the memory.
 constexpr int kMaxSide = 16384;
 
@@ -106,7 +104,7 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* src, const R
     }
     KeyedCopyRow(out, in, w, key);
   }
-  const bool wholeFrame = tx == 0 && ty == 0 && w == kScreenWidth && h == kScreenHeight;
+  const bool wholeFrame = tx == 0 && ty == 0 && w == SCREEN_W && h == SCREEN_H;
   Changed(wholeFrame);
   return DD_OK;
 }
@@ -227,7 +225,7 @@ HRESULT DirectDraw::SetCooperativeLevel(int, DWORD) {
 }
 
 HRESULT DirectDraw::SetDisplayMode(int width, int height, int bpp) {
-  if (width != kScreenWidth || height != kScreenHeight || bpp != 16) return DDERR_GENERIC;
+  if (width != SCREEN_W || height != SCREEN_H || bpp != 16) return DDERR_GENERIC;
   if (OpenDisplays().count(this)) return DD_OK;
   if (!CurrentBackend().OpenWindow()) return DDERR_GENERIC;
   OpenDisplays().insert(this);
@@ -236,7 +234,7 @@ HRESULT DirectDraw::SetDisplayMode(int width, int height, int bpp) {
 
 HRESULT DirectDraw::CreatePrimarySurface(LPDIRECTDRAWSURFACE* out) {
   if (out == nullptr) return DDERR_GENERIC;
-  *out = new DirectDrawSurface(kScreenWidth, kScreenHeight, true);
+  *out = new DirectDrawSurface(SCREEN_W, SCREEN_H, true);
   SurfaceOwners()[*out] = this;
   return DD_OK;
 }

@@ -15,7 +15,7 @@ constexpr int LAST_STAGE = 10;
 // Pits name their exit and switches their gate by index; both must follow a re-sort.
 bool Linked(const ItemRec& item) {
   const int kind = ItemKind(item);
-  return kind == 7 || kind == 8 || kind == 9;
+  return kind == kPit || kind == kSwitch || kind == kSwitchPressed;
 }
 
 // Sorts and, when tracked is given, keeps it on the same record through the swaps.
@@ -76,13 +76,13 @@ void AddActorTracking(int code, int x, int y, int shown, int* tracked) {
 
 TilePoint Ahead(TilePoint tile, int turn) {
   switch (turn) {
-    case 0:
+    case kFaceUp:
       return TilePoint{tile.x, tile.y - 1};
-    case 1:
+    case kFaceDown:
       return TilePoint{tile.x, tile.y + 1};
-    case 2:
+    case kFaceLeft:
       return TilePoint{tile.x - 1, tile.y};
-    case 3:
+    case kFaceRight:
       return TilePoint{tile.x + 1, tile.y};
     default:
       return tile;
@@ -95,14 +95,14 @@ void UseFacing() {
   const TilePoint front = Ahead(Chara.TilePt, Chara.Turn);
   // On the last stage the goal is to catch the figure, from below only.
   if (StageNo == LAST_STAGE) {
-    if (Chara.Turn == 0 && VMAX > 0 && SameTile(Vills[0].TilePt, front)) StageClear = 1;
+    if (Chara.Turn == kFaceUp && VMAX > 0 && SameTile(Vills[0].TilePt, front)) StageClear = 1;
     return;
   }
   int found = -1;
   for (int i = 0; i < BMAX && found < 0; i++) {
     if (!SameTile(Items[i].TilePt, front)) continue;
     const int kind = ItemKind(Items[i]);
-    if (kind == 4 || (Chara.Turn == 0 && kind == 5)) found = i;
+    if (kind == kBox || (Chara.Turn == kFaceUp && kind == kChest)) found = i;
   }
   if (found < 0) return;
   if (Items[found].Act != -1) {

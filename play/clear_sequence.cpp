@@ -13,7 +13,6 @@ int ClearSpread = 0;
 
 namespace {
 
-constexpr DWORD KEYED = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
 constexpr int PIECE_W = 60;
 constexpr int PICTURE_W = 300;
 constexpr int PICTURE_H = 80;
@@ -45,7 +44,7 @@ void DropPieces() {
   }
   for (int i = 0; i < CLEAR_PIECES; i++) {
     RECT piece = {i * PIECE_W, 0, i * PIECE_W + PIECE_W, PICTURE_H};
-    BltClipped(lpBackbuffer, PICTURE_X + i * PIECE_W, ClearDrop[i], lpClea, piece, KEYED);
+    BltClipped(lpBackbuffer, PICTURE_X + i * PIECE_W, ClearDrop[i], lpClea, piece, KEYED_COPY);
   }
 }
 
@@ -55,7 +54,7 @@ void SpreadRows() {
     RECT row = {0, r, PICTURE_W, r + 1};
     int shift = (r / 5 + 20) * ClearSpread;
     int x = r % 2 == 0 ? PICTURE_X - shift : PICTURE_X + shift;
-    BltClipped(lpBackbuffer, x, REST_Y + r, lpClea, row, KEYED);
+    BltClipped(lpBackbuffer, x, REST_Y + r, lpClea, row, KEYED_COPY);
   }
   ClearSpread++;
 }

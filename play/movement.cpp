@@ -1,11 +1,6 @@
 #include "play/movement.h"
 
-TilePoint StepDelta = {0, 0};
-int StepTick = 0;
-int StepCount = 0;
-TilePoint SlideDelta = {0, 0};
-int SlideTick = 0;
-int SlideCount = 0;
+MovementState Movement = {};
 int KeyRepeat = 0;
 
 namespace {
@@ -42,30 +37,25 @@ TilePoint DeltaTo(const DPoint& target, const DPoint& pos) {
 }  // namespace
 
 void ResetSteps() {
-  StepDelta = TilePoint{0, 0};
-  StepTick = 0;
-  StepCount = 0;
-  SlideDelta = TilePoint{0, 0};
-  SlideTick = 0;
-  SlideCount = 0;
+  Movement = MovementState{};
 }
 
 bool StepTarget(TilePoint from, int dir, TilePoint* next) {
   TilePoint to = from;
   switch (dir) {
-    case 0:
+    case kFaceUp:
       if (from.y <= 0) return false;
       to.y--;
       break;
-    case 1:
+    case kFaceDown:
       if (from.y >= TMAX - 1) return false;
       to.y++;
       break;
-    case 2:
+    case kFaceLeft:
       if (from.x <= 0) return false;
       to.x--;
       break;
-    case 3:
+    case kFaceRight:
       if (from.x >= TMAX - 1) return false;
       to.x++;
       break;
@@ -99,7 +89,7 @@ void TryStep(int dir) {
   if (VillagerOn(to)) return;
   for (int i = 0; i < BMAX; i++) {
     if (!SameTile(Items[i].TilePt, to)) continue;
-    if (ItemKind(Items[i]) == 10 && TryPush(dir, i) == 1) break;
+    if (ItemKind(Items[i]) == kMovable && TryPush(dir, i) == 1) break;
     if (ItemBlocks(Items[i])) return;
   }
   Chara.TilePt = to;
@@ -110,8 +100,8 @@ void AdvanceHeroStep() {
   const TilePoint tile = Chara.TilePt;
   const DPoint target = TilePosition(tile.x, tile.y);
   if (AtRest(Chara.Pos, target)) {
-    StepTick = 0;
-    StepCount = 0;
+    Movement.StepTick = 0;
+    Movement.StepCount = 0;
     Chara.Move = 0;
     TileMark[tile.x][tile.y] = 1;
     Chara.OldPt = tile;
@@ -120,15 +110,15 @@ void AdvanceHeroStep() {
         if (Chara.Trap == 0) Chara.Trap = 1;
         RunTileEffect(i);
       }
-      if (ItemKind(Items[i]) == 9) ReleaseSwitches(i);
+      if (ItemKind(Items[i]) == kSwitchPressed) ReleaseSwitches(i);
     }
     return;
   }
   if (Chara.Move == 1) {
-    StepDelta = DeltaTo(target, Chara.Pos);
+    Movement.StepDelta = DeltaTo(target, Chara.Pos);
     Chara.Move = 2;
   }
-  SlideOneTick(Chara.Pos, target, StepDelta, StepTick, StepCount);
+  SlideOneTick(Chara.Pos, target, Movement.StepDelta, Movement.StepTick, Movement.StepCount);
 }
 
 int TryPush(int dir, int i) {
@@ -153,22 +143,22 @@ void AdvanceSlide(int i) {
   const DPoint target = TilePosition(item.TilePt.x, item.TilePt.y);
   if (AtRest(item.Pos, target)) {
     item.Move = 0;
-    SlideTick = 0;
-    SlideCount = 0;
+    Movement.SlideTick = 0;
+    Movement.SlideCount = 0;
     item.OldPt = item.TilePt;
     return;
   }
   if (item.Move == 1) {
-    SlideDelta = DeltaTo(target, item.Pos);
+    Movement.SlideDelta = DeltaTo(target, item.Pos);
     item.Move = 2;
   }
-  SlideOneTick(item.Pos, target, SlideDelta, SlideTick, SlideCount);
+  SlideOneTick(item.Pos, target, Movement.SlideDelta, Movement.SlideTick, Movement.SlideCount);
   // A switch is pressed as soon as the item heads for it, and those left behind spring back.
   for (int j = 0; j < BMAX; j++) {
-    if (j != i && ItemKind(Items[j]) == 8 && SameTile(Items[j].TilePt, item.TilePt)) {
+    if (j != i && ItemKind(Items[j]) == kSwitch && SameTile(Items[j].TilePt, item.TilePt)) {
       RunTileEffect(j);
       break;
     }
-    if (ItemKind(Items[j]) == 9) ReleaseSwitches(j);
+    if (ItemKind(Items[j]) == kSwitchPressed) ReleaseSwitches(j);
   }
 }

@@ -1,25 +1,28 @@
 // Moving things on the tile map: hero steps, pushed items, and the effects of the tile arrived on.
 #pragma once
+#include "world/kinds.h"
 #include "world/world.h"
 
-// The hero's step slide; StepTick and StepCount go back to 0 on every arrival.
-extern TilePoint StepDelta;
-extern int StepTick;
-extern int StepCount;
-// One slide set shared by all items: only the hero pushes, one item at a time.
-extern TilePoint SlideDelta;
-extern int SlideTick;
-extern int SlideCount;
-// Shared by the four arrow keys: a held arrow acts on every third frame.
+// Movement's state within a stage. The hero's step slide: StepTick and StepCount go back to 0
+// on every arrival. One slide set shared by all items: only the hero pushes, one item at a time.
+struct MovementState {
+  TilePoint StepDelta;
+  int StepTick;
+  int StepCount;
+  TilePoint SlideDelta;
+  int SlideTick;
+  int SlideCount;
+};
+extern MovementState Movement;
+// Shared by the four arrow keys: a held arrow acts on every third frame. It belongs to the keys,
+// not to a stage, and carries over from one stage to the next.
 extern int KeyRepeat;
 
-// Puts the step and slide counters at rest. A stage left in the middle of a step (won, restarted
-// or abandoned) would otherwise hand its count to the next stage's first step, which then never
-// lands.
+// Puts Movement at rest. A stage left in the middle of a step (won, restarted or abandoned) would
+// otherwise hand its count to the next stage's first step, which then never lands.
 void ResetSteps();
 
-// Directions: 0 up (y - 1), 1 down (y + 1), 2 left (x - 1), 3 right (x + 1).
-// Sets next to the neighbouring tile in that direction; false when it lies off the map.
+// Sets next to the neighbouring tile in direction dir (a Facing); false when it lies off the map.
 bool StepTarget(TilePoint from, int dir, TilePoint* next);
 
 // One arrow key for this frame; down is whether it is held.

@@ -1,5 +1,6 @@
 #include "play/play_frame.h"
 
+#include "app/shell.h"
 #include "play/actors.h"
 #include "play/animation.h"
 #include "play/movement.h"
@@ -23,22 +24,13 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
     }
   }
 
-  HandleArrowKey(keys.up, 0);
-  HandleArrowKey(keys.down, 1);
-  HandleArrowKey(keys.left, 2);
-  HandleArrowKey(keys.right, 3);
+  HandleArrowKey(keys.up, kFaceUp);
+  HandleArrowKey(keys.down, kFaceDown);
+  HandleArrowKey(keys.left, kFaceLeft);
+  HandleArrowKey(keys.right, kFaceRight);
 
-  if (keys.space && spaceHeld == 0) {
-    spaceHeld = 1;
-    UseFacing();
-  }
-  if (!keys.space) spaceHeld = 0;
-
-  if (keys.shift && shiftHeld == 0) {
-    shiftHeld = 1;
-    result.pauseRequested = true;
-  }
-  if (!keys.shift) shiftHeld = 0;
+  if (PressedOnce(keys.space, spaceHeld)) UseFacing();
+  if (PressedOnce(keys.shift, shiftHeld)) result.pauseRequested = true;
   return result;
 }
 

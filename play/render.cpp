@@ -1,13 +1,10 @@
 #include "play/render.h"
 
 #include "app/shell.h"
+#include "play/movement.h"
 #include "world/world.h"
 
 namespace {
-
-constexpr int SCREEN_W = 640;
-constexpr int SCREEN_H = 480;
-constexpr DWORD KEYED = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
 
 // Left, right and top edges of the screen; shared by both clipped copies.
 void ClipLeftRightTop(int& x, int& y, RECT& rect) {
@@ -36,24 +33,24 @@ void DrawCell(int x, int y) {
   int i = x * TMAX + y;
   RECT floor = {67 * Area, 42 * TileMark[x][y], 67 * Area + 67, 42 * TileMark[x][y] + 42};
   lpBackbuffer->BltFast(67 * x - TileOffX[i] + 260, 42 * y + TileOffY[i] + 210, lpItem, &floor,
-                        KEYED);
+                        KEYED_COPY);
 
   for (int b = 0; b < BMAX; b++) {
     const ItemRec& item = Items[b];
     if (item.F != 1) continue;
     TilePoint cell = DrawingCell(item.TilePt, item.OldPt);
     if (cell.x != x || cell.y != y) continue;
-    int kind = item.Item % 100;
+    int kind = ItemKind(item);
     RECT r = {67 * Area, 84 + 84 * kind, 67 * Area + 67, 168 + 84 * kind};
     lpBackbuffer->BltFast(static_cast<int>(item.Pos.x) + 260, static_cast<int>(item.Pos.y) + 168,
-                          lpItem, &r, KEYED);
+                          lpItem, &r, KEYED_COPY);
   }
 
   TilePoint heroCell = DrawingCell(Chara.TilePt, Chara.OldPt);
   if (heroCell.x == x && heroCell.y == y) {
     RECT r = {64 * Chara.Anime, 64 * Chara.Turn, 64 * Chara.Anime + 64, 64 * Chara.Turn + 64};
     BltFloorClipped(lpBackbuffer, x, y, static_cast<int>(Chara.Pos.x) + 260,
-                    static_cast<int>(Chara.Pos.y) + 170, lpChar, r, KEYED);
+                    static_cast<int>(Chara.Pos.y) + 170, lpChar, r, KEYED_COPY);
   }
 
   for (int v = 0; v < VMAX; v++) {
@@ -63,15 +60,14 @@ void DrawCell(int x, int y) {
     int left = 192 * (s % 3) + 64 * vill.Anime;
     RECT r = {left, 64 * (s / 3), left + 64, 64 * (s / 3) + 64};
     lpBackbuffer->BltFast(static_cast<int>(vill.Pos.x) + 260, static_cast<int>(vill.Pos.y) + 170,
-                          lpVill, &r, KEYED);
+                          lpVill, &r, KEYED_COPY);
   }
 }
 
 }  // namespace
 
 void RenderStage() {
-  RECT whole = {0, 0, SCREEN_W, SCREEN_H};
-  lpBackbuffer->BltFast(0, 0, lpBack, &whole, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
+  lpBackbuffer->BltFast(0, 0, lpBack, &SCREEN_RECT, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
   for (int x = 0; x < TMAX; x++) {
     for (int y = 0; y < TMAX; y++) DrawCell(x, y);
   }

@@ -72,7 +72,7 @@ void Pit(int i) {
 
 // A gate is open while its switch is down: it loses its hundreds (no longer blocks) and hides.
 void PressSwitch(ItemRec& sw) {
-  sw.Item = 9;
+  sw.Item = kSwitchPressed;
   if (LinkValid(sw.Act)) {
     Items[sw.Act].F = 0;
     Items[sw.Act].Item -= 100;
@@ -85,13 +85,13 @@ void PressSwitch(ItemRec& sw) {
 void RunTileEffect(int i) {
   if (i < 0 || i >= BMAX) return;
   switch (ItemKind(Items[i])) {
-    case 6:
+    case kSnare:
       Snare(Items[i]);
       break;
-    case 7:
+    case kPit:
       Pit(i);
       break;
-    case 8:
+    case kSwitch:
       PressSwitch(Items[i]);
       break;
     default:
@@ -111,5 +111,5 @@ void ReleaseSwitches(int s) {
     Items[sw.Act].Item += 100;
     Items[sw.Act].F = 1;
   }
-  sw.Item = 8;
+  sw.Item = kSwitch;
 }

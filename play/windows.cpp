@@ -79,16 +79,6 @@ void CloseText(HDC dc) {
   if (dc != nullptr) lpBackbuffer->ReleaseDC(dc);
 }
 
-// Space acts once per press; the press that closes a window stays held for the next scene.
-bool SpacePressed() {
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
-    return true;
-  }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  return false;
-}
-
 RECT PortraitRect(int stage, bool captured) {
   if (stage == LAST_STAGE) {
     int top = captured ? 420 : 280;
@@ -124,7 +114,7 @@ void ShowRescue() {
 
     HDC dc = OpenText();
     if (level == RESCUE_FULL_LEVEL) reveal.Draw(dc, {80, 50, 550, 140});
-    bool done = SpacePressed();
+    bool done = KeyPressedOnce(VK_SPACE, SpaceHeld);
     CloseText(dc);
     if (done) return;
     Present();
@@ -139,20 +129,19 @@ void ShowMessage() {
   int stage = std::clamp(StageNo, 0, LAST_STAGE);
   RECT frame = {0, 140, 440, 280};
   RECT portrait = PortraitRect(stage, captured);
-  constexpr DWORD keyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
   while (!CloseRequested()) {
     if (!FrameGate(MessageTime, WINDOW_PERIOD)) {
       WaitMessageTimeout(1);
       continue;
     }
     RenderStage();
-    lpBackbuffer->BltFast(40, 10, lpFram, &frame, keyed);
-    lpBackbuffer->BltFast(480, 10, lpFram, &portrait, keyed);
+    lpBackbuffer->BltFast(40, 10, lpFram, &frame, KEYED_COPY);
+    lpBackbuffer->BltFast(480, 10, lpFram, &portrait, KEYED_COPY);
 
     HDC dc = OpenText();
     reveal.Draw(dc, {80, 50, 450, 140});
     StepAnimation();
-    bool done = SpacePressed();
+    bool done = KeyPressedOnce(VK_SPACE, SpaceHeld);
     CloseText(dc);
     if (done) return;
     Present();

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "scenes/logo.h"
 #include "scenes/scene_surfaces.h"
 #include "world/stage_map.h"
@@ -21,8 +22,8 @@ void AddScroll(int32_t lines) {
 
 void EndingSetupScene() {
   RemakeSurface(lpBack, 640, 2000, false);
-  FillSurfaceRect(lpPrimary, 0, 0, 640, 480, 0);
-  LoadScenePicture(lpBack, "img/end.bmp");
+  FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
+  LoadScenePicture(lpBack, PICTURE_ENDING);
   CurrentScene = EndingScene;
 }
 
@@ -30,23 +31,21 @@ void EndingSetupScene() {
 void EndingScene() {
   if (!FrameGate(EndingTime, 20)) return;
   if (lpBack != nullptr) {
-    const RECT shown = {0, EndingScroll, 640, EndingScroll + 480};
+    const RECT shown = {0, EndingScroll, SCREEN_W, EndingScroll + SCREEN_H};
     lpBackbuffer->BltFast(0, 0, lpBack, &shown, DDBLTFAST_WAIT);
   }
   AddScroll(2);
   bool left = false;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     // The next visit of the stage select lays the map out afresh, and so does the next run.
     SelectCursor = 0;
     StageMapReady = 0;
     ResetProgress();
     EndingScroll = 0;
-    SpaceHeld = 1;
     CurrentScene = LogoSetupScene;
     ReleaseSurface(lpBack);
     left = true;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
   // Tab has no held flag: it speeds every frame it is down. Not after leaving, so the next
   // ending starts again from the top.
   if (KeyDown(VK_TAB) && !left) AddScroll(6);

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "play/render.h"
 #include "scenes/opening.h"
 #include "scenes/scene_surfaces.h"
@@ -15,7 +16,6 @@ int8_t TitleAnim = 0;
 
 namespace {
 
-constexpr DWORD kKeyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
 constexpr int kLogoPieces = 10;
 
 uint32_t LogoTime = 0;
@@ -34,7 +34,7 @@ int PieceX(int i) {
 void DrawLogoPieces(int top) {
   if (lpBack == nullptr) return;
   for (int i = 0; i < kLogoPieces; i++) {
-    BltClipped(lpBackbuffer, PieceX(i), top + 90 * (i / 6), lpBack, PieceRect(i), kKeyed);
+    BltClipped(lpBackbuffer, PieceX(i), top + 90 * (i / 6), lpBack, PieceRect(i), KEYED_COPY);
   }
 }
 
@@ -48,7 +48,7 @@ int StepBalls() {
       continue;
     }
     if (lpBack != nullptr) {
-      BltClipped(lpBackbuffer, ball.X - 40, ball.Y - 80, lpBack, BallCells[ball.Frame], kKeyed);
+      BltClipped(lpBackbuffer, ball.X - 40, ball.Y - 80, lpBack, BallCells[ball.Frame], KEYED_COPY);
     }
     ball.Y += ball.Vy;
     ball.Vy += 1;
@@ -57,7 +57,7 @@ int StepBalls() {
       if (ball.Y >= 560) ball.Alive = 0;
     } else {
       count--;
-      if (ball.Y >= 480) {
+      if (ball.Y >= SCREEN_H) {
         ball.Vy = Rand() % 20 - 35;
         ball.Bounced = 1;
       }
@@ -70,7 +70,7 @@ int StepBalls() {
 
 void LogoSetupScene() {
   RemakeSurface(lpBack, 480, 600, true);
-  LoadScenePicture(lpBack, "IMG\\kelball.bmp");
+  LoadScenePicture(lpBack, PICTURE_LOGO);
   for (int n = 0; n < BALL_CELL_COUNT; n++) {
     const int c = n % 6, r = n / 6;
     BallCells[n] = RECT{80 * c, 80 * r, 80 * c + 80, 80 * r + 80};
@@ -81,7 +81,7 @@ void LogoSetupScene() {
     ball.Bounced = 0;
     ball.Alive = 1;
     ball.Vx = Rand() % 21 - 10;
-    ball.X = Rand() % 640;
+    ball.X = Rand() % SCREEN_W;
     ball.Y = Rand() % 601 - 600;
   }
   LogoPhase = 0;
@@ -91,14 +91,12 @@ void LogoSetupScene() {
 
 void LogoScene() {
   if (!FrameGate(LogoTime, 33)) return;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     CurrentScene = LogoEndScene;
     return;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
+  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
   if (LogoPhase != 0) DrawLogoPieces(130 - LogoRise);
   const int count = StepBalls();
   if (LogoPhase == 0 && count >= 100) {
@@ -123,8 +121,7 @@ void TitleSetupScene() {
 void TitleScene() {
   if (!FrameGate(TitleTime, 33)) return;
   TitleAnim = (TitleAnim + 1) % 10;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     if (TitleCursor != 0) {
       // The second entry quits: a title whose second entry did nothing would be a dead end.
       ReleaseAll();
@@ -132,19 +129,10 @@ void TitleScene() {
     }
     CurrentScene = TitleEndScene;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  if (KeyDown(VK_UP) && !(ArrowHeld & 8)) {
-    ArrowHeld |= 8;
-    TitleCursor = 0;
-  }
-  if (!KeyDown(VK_UP)) ArrowHeld &= ~8;
-  if (KeyDown(VK_DOWN) && !(ArrowHeld & 4)) {
-    ArrowHeld |= 4;
-    TitleCursor = 1;
-  }
-  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~4;
+  if (ArrowPressedOnce(VK_UP)) TitleCursor = 0;
+  if (ArrowPressedOnce(VK_DOWN)) TitleCursor = 1;
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
+  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
   DrawLogoPieces(90);
   if (lpBack != nullptr) {
     // The chosen entry alternates between its two highlighted frames every five frames.
@@ -153,8 +141,8 @@ void TitleScene() {
     const RECT plain1 = {200, 440, 340, 490}, lit1 = {200, 490 + 50 * k, 340, 540 + 50 * k};
     const RECT& entry0 = TitleCursor == 0 ? lit0 : plain0;
     const RECT& entry1 = TitleCursor == 0 ? plain1 : lit1;
-    lpBackbuffer->BltFast(220, 310, lpBack, &entry0, kKeyed);
-    lpBackbuffer->BltFast(245, 360, lpBack, &entry1, kKeyed);
+    lpBackbuffer->BltFast(220, 310, lpBack, &entry0, KEYED_COPY);
+    lpBackbuffer->BltFast(245, 360, lpBack, &entry1, KEYED_COPY);
   }
   Present();
 }

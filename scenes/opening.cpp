@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "play/render.h"
 #include "scenes/scene_surfaces.h"
 #include "scenes/select.h"
@@ -10,7 +11,6 @@ int32_t OpeningPage = 0;
 
 namespace {
 
-constexpr DWORD kKeyed = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
 constexpr int32_t kLastPage = 2;
 
 uint32_t OpeningTime = 0;
@@ -18,35 +18,33 @@ uint32_t OpeningTime = 0;
 }  // namespace
 
 void OpeningSetupScene() {
-  RemakeSurface(lpBack, 640, 480, true);
+  RemakeSurface(lpBack, SCREEN_W, SCREEN_H, true);
   RemakeSurface(lpChar, 552, 1000, true);
-  LoadScenePicture(lpBack, "IMG\\OP_back.bmp");
-  LoadScenePicture(lpChar, "IMG\\OP_pic.bmp");
+  LoadScenePicture(lpBack, PICTURE_OPENING_BACK);
+  LoadScenePicture(lpChar, PICTURE_OPENING_PAGES);
   OpeningPage = 0;
   CurrentScene = OpeningScene;
 }
 
 void OpeningScene() {
   if (!FrameGate(OpeningTime, 33)) return;
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     OpeningPage++;
     if (OpeningPage > kLastPage) {
       CurrentScene = OpeningEndScene;
       return;
     }
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, 640, 480, 0);
+  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
   if (lpBack != nullptr) {
-    const RECT whole = {0, 0, 640, 480};
-    lpBackbuffer->BltFast(0, 0, lpBack, &whole, kKeyed);
+    lpBackbuffer->BltFast(0, 0, lpBack, &SCREEN_RECT, KEYED_COPY);
   }
   if (lpChar != nullptr) {
     const int32_t p = OpeningPage;
-    BltClipped(lpBackbuffer, 64, 57, lpChar, RECT{0, 233 * p, 511, 233 * p + 233}, kKeyed);
-    BltClipped(lpBackbuffer, 60, 304, lpChar, RECT{0, 700 + 100 * p, 530, 800 + 100 * p}, kKeyed);
+    BltClipped(lpBackbuffer, 64, 57, lpChar, RECT{0, 233 * p, 511, 233 * p + 233}, KEYED_COPY);
+    BltClipped(lpBackbuffer, 60, 304, lpChar, RECT{0, 700 + 100 * p, 530, 800 + 100 * p},
+               KEYED_COPY);
   }
   Present();
 }

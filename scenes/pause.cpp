@@ -19,7 +19,6 @@ char PauseTexts[PAUSE_ENTRY_COUNT][PAUSE_TEXT_SIZE];
 
 namespace {
 
-constexpr RECT kScreen = {0, 0, 640, 480};
 constexpr COLORREF kTextColor = RGB(240, 240, 240);
 constexpr COLORREF kChosenColor = RGB(120, 100, 80);
 const char* const kPauseTextsUtf8[PAUSE_ENTRY_COUNT] = {"このままつづける？", "はじめから？",
@@ -73,7 +72,7 @@ void DrawPauseTexts() {
 void PauseSetupScene() {
   FillPauseTexts();
   // The frozen picture is what was last presented.
-  if (lpMenu != nullptr) lpMenu->BltFast(0, 0, lpPrimary, &kScreen, DDBLTFAST_WAIT);
+  if (lpMenu != nullptr) lpMenu->BltFast(0, 0, lpPrimary, &SCREEN_RECT, DDBLTFAST_WAIT);
   PauseCursor = 0;
   PauseLevel = 0;
   CurrentScene = PauseScene;
@@ -83,24 +82,19 @@ void PauseScene() {
   if (!FrameGate(PauseTime, 33)) return;
   PauseLevel += 10;
   if (PauseLevel > 200) PauseLevel = 200;
-  if (lpMenu != nullptr) lpBackbuffer->BltFast(0, 0, lpMenu, &kScreen, DDBLTFAST_WAIT);
+  if (lpMenu != nullptr) lpBackbuffer->BltFast(0, 0, lpMenu, &SCREEN_RECT, DDBLTFAST_WAIT);
   if (theDDraw != nullptr) BlendPanel();
 
-  if (KeyDown(VK_UP) && !(ArrowHeld & 8)) {
+  if (ArrowPressedOnce(VK_UP)) {
     PauseCursor -= 1;
     if (PauseCursor < 0) PauseCursor += PAUSE_ENTRY_COUNT;
-    ArrowHeld |= 8;
   }
-  if (!KeyDown(VK_UP)) ArrowHeld &= ~8;
-  if (KeyDown(VK_DOWN) && !(ArrowHeld & 4)) {
+  if (ArrowPressedOnce(VK_DOWN)) {
     PauseCursor += 1;
     if (PauseCursor >= PAUSE_ENTRY_COUNT) PauseCursor -= PAUSE_ENTRY_COUNT;
-    ArrowHeld |= 4;
   }
-  if (!KeyDown(VK_DOWN)) ArrowHeld &= ~4;
 
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     switch (PauseCursor) {
       case 0:
         CurrentScene = PlayScene;
@@ -121,12 +115,7 @@ void PauseScene() {
         return;
     }
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
-  if (KeyDown(VK_SHIFT) && ShiftHeld == 0) {
-    CurrentScene = PlayScene;
-    ShiftHeld = 1;
-  }
-  if (!KeyDown(VK_SHIFT)) ShiftHeld = 0;
+  if (KeyPressedOnce(VK_SHIFT, ShiftHeld)) CurrentScene = PlayScene;
 
   DrawPauseTexts();
   Present();

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "scenes/scene_surfaces.h"
 #include "scenes/stage_start.h"
 #include "world/world.h"
@@ -11,7 +12,6 @@ int32_t SelectTick = 0, CursorFrame = 0, NodeBlink = 0;
 
 namespace {
 
-constexpr RECT kScreen = {0, 0, 640, 480};
 constexpr RECT kLabel = {0, 578, 100, 600};
 constexpr RECT kCursorCells[4] = {
     {512, 480, 576, 544}, {576, 480, 640, 544}, {512, 544, 576, 608}, {576, 544, 640, 608}};
@@ -25,27 +25,27 @@ void UnlockLastStage() {
   for (int i = 0; i < 10; i++) {
     if (!StageNodes[i].Cleared) return;
   }
-  StageNodes[0].Links[0] = &StageNodes[10];
+  StageNodes[0].Links[kMapUp] = &StageNodes[10];
   StageNodes[10].Open = 1;
 }
 
 struct ArrowKey {
   int vk;
   int direction;
-  uint8_t bit;
 };
-constexpr ArrowKey kArrows[4] = {{VK_UP, 0, 8}, {VK_DOWN, 2, 4}, {VK_LEFT, 3, 2}, {VK_RIGHT, 1, 1}};
+constexpr ArrowKey kArrows[4] = {
+    {VK_UP, kMapUp}, {VK_DOWN, kMapDown}, {VK_LEFT, kMapLeft}, {VK_RIGHT, kMapRight}};
 
 }  // namespace
 
 void SelectSetupScene() {
   // lpBack and lpChar may still hold the play scene's surfaces (from play or the pause menu).
   RemakeSurface(lpBack, 640, 620, true);
-  RemakeSurface(lpChar, 640, 480, true);
-  FillSurfaceRect(lpPrimary, 0, 0, 640, 480, 0);
-  LoadScenePicture(lpBack, "img/select.BMP");
+  RemakeSurface(lpChar, SCREEN_W, SCREEN_H, true);
+  FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
+  LoadScenePicture(lpBack, PICTURE_SELECT);
   // The last frame of the previous scene: the map drops in over it.
-  if (lpChar != nullptr) lpChar->BltFast(0, 0, lpBackbuffer, &kScreen, DDBLTFAST_WAIT);
+  if (lpChar != nullptr) lpChar->BltFast(0, 0, lpBackbuffer, &SCREEN_RECT, DDBLTFAST_WAIT);
   DropFrames = 0;
   DropSpeed = 0;
   DropY = 0;
@@ -60,12 +60,12 @@ void SelectSetupScene() {
 // The map falls in, bounces three times and lies still from frame 75; no keys are read.
 void SelectDropScene() {
   if (!FrameGate(DropTime, 33)) return;
-  if (lpChar != nullptr) lpBackbuffer->BltFast(0, 0, lpChar, &kScreen, DDBLTFAST_WAIT);
-  BltFromBack(0, DropY - 480, kScreen, DDBLTFAST_WAIT);
+  if (lpChar != nullptr) lpBackbuffer->BltFast(0, 0, lpChar, &SCREEN_RECT, DDBLTFAST_WAIT);
+  BltFromBack(0, DropY - SCREEN_H, SCREEN_RECT, DDBLTFAST_WAIT);
   DropSpeed += 1;
   DropY += DropSpeed;
-  if (DropY > 480) {
-    DropY = 480;
+  if (DropY > SCREEN_H) {
+    DropY = SCREEN_H;
     DropSpeed = -(DropSpeed / 2);
   }
   DropFrames += 1;
@@ -76,7 +76,7 @@ void SelectDropScene() {
 void SelectScene() {
   if (!FrameGate(SelectTime, 33)) return;
   UnlockLastStage();
-  if (lpBack != nullptr) lpBackbuffer->BltFast(0, 0, lpBack, &kScreen, DDBLTFAST_WAIT);
+  if (lpBack != nullptr) lpBackbuffer->BltFast(0, 0, lpBack, &SCREEN_RECT, DDBLTFAST_WAIT);
   for (StageNode& node : StageNodes) node.Pending = 1;
   DrawStageTree(&StageNodes[0]);
 
@@ -92,27 +92,20 @@ void SelectScene() {
   if (lpBack != nullptr) {
     for (const StageNode& node : StageNodes) {
       if (!node.Cleared) continue;
-      lpBackbuffer->BltFast(node.X, node.Y + 20, lpBack, &kLabel,
-                            DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+      lpBackbuffer->BltFast(node.X, node.Y + 20, lpBack, &kLabel, KEYED_COPY);
     }
   }
-  BltFromBack(cursorX, cursorY, kCursorCells[CursorFrame], DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+  BltFromBack(cursorX, cursorY, kCursorCells[CursorFrame], KEYED_COPY);
 
   // Two arrows first pressed in the same frame both act, in this order.
   for (const ArrowKey& arrow : kArrows) {
-    if (KeyDown(arrow.vk) && !(ArrowHeld & arrow.bit)) {
-      SelectCursor = StepCursor(SelectCursor, arrow.direction);
-      ArrowHeld |= arrow.bit;
-    }
-    if (!KeyDown(arrow.vk)) ArrowHeld &= ~arrow.bit;
+    if (ArrowPressedOnce(arrow.vk)) SelectCursor = StepCursor(SelectCursor, arrow.direction);
   }
-  if (KeyDown(VK_SPACE) && SpaceHeld == 0) {
-    SpaceHeld = 1;
+  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
     ReleaseSurface(lpBack);
     ReleaseSurface(lpChar);
     CurrentScene = StageStartScene;
     StageNo = SelectCursor;
   }
-  if (!KeyDown(VK_SPACE)) SpaceHeld = 0;
   Present();
 }

@@ -30,6 +30,5 @@ inline int32_t CenterY(int32_t y, const RECT& rect) {
 // Draws the open part of the map reachable from node: lines first, pictures in post-order.
 void DrawStageTree(StageNode* node);
 void DrawStageNode(StageNode* node);
-// The neighbour's Id when the link in that direction (0 up, 1 right, 2 down, 3 left) leads to
-// an open node, else index.
+// The neighbour's Id when the link in that MapDirection leads to an open node, else index.
 int32_t StepCursor(int32_t index, int direction);

@@ -40,18 +40,18 @@ void BltFromBack(int32_t x, int32_t y, RECT rect, DWORD flags) {
     rect.left -= x;
     x = 0;
   }
-  if (x + (rect.right - rect.left) > 640) {
-    if (x > 640) return;
-    rect.right -= x + (rect.right - rect.left) - 640;
+  if (x + (rect.right - rect.left) > SCREEN_W) {
+    if (x > SCREEN_W) return;
+    rect.right -= x + (rect.right - rect.left) - SCREEN_W;
   }
   if (y < 0) {
     if (y <= -h) return;
     rect.top -= y;
     y = 0;
   }
-  if (y + (rect.bottom - rect.top) > 480) {
-    if (y > 480) return;
-    rect.bottom -= y + (rect.bottom - rect.top) - 480;
+  if (y + (rect.bottom - rect.top) > SCREEN_H) {
+    if (y > SCREEN_H) return;
+    rect.bottom -= y + (rect.bottom - rect.top) - SCREEN_H;
   }
   if (lpBack == nullptr) return;
   lpBackbuffer->BltFast(x, y, lpBack, &rect, flags);
@@ -84,7 +84,7 @@ void DrawStageNode(StageNode* node) {
   src.left += 100 * NodeBlink;
   src.right += 100 * NodeBlink;
   if (node->Cleared) {
-    BltFromBack(node->X, node->Y, src, DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT);
+    BltFromBack(node->X, node->Y, src, KEYED_COPY);
     return;
   }
   // The pop-in grows out of the bottom edge, overshoots wide and flat, and settles.

@@ -5,6 +5,7 @@
 #include "app/shared_objects.h"
 #include "app/shell.h"
 #include "gfx/mydraw.h"
+#include "gfx/picture_names.h"
 #include "play/play_frame.h"
 #include "play/windows.h"
 #include "scenes/play_scene.h"
@@ -17,8 +18,6 @@ int WipeWidth = 0;
 
 namespace {
 
-constexpr int SCREEN_W = 640;
-constexpr int SCREEN_H = 480;
 constexpr int WIPE_STEP = 16;
 constexpr uint32_t WIPE_PERIOD = 33;
 constexpr int LAST_STAGE = 10;
@@ -29,24 +28,24 @@ uint32_t WipeTime = 0;  // the wipe's own frame gate
 
 void StageStartScene() {
   // Surfaces of an earlier stage are released before their replacements are made.
-  RemakeSurface(lpBack, 640, 480, false);
-  RemakeSurface(lpChar, 640, 480, true);
+  RemakeSurface(lpBack, SCREEN_W, SCREEN_H, false);
+  RemakeSurface(lpChar, SCREEN_W, SCREEN_H, true);
   RemakeSurface(lpItem, 700, 1100, true);
   RemakeSurface(lpVill, 576, 1000, true);
-  RemakeSurface(lpMenu, 640, 480, false);
+  RemakeSurface(lpMenu, SCREEN_W, SCREEN_H, false);
   RemakeSurface(lpFram, 640, 1000, true);
-  RemakeSurface(lpClea, 640, 480, true);
+  RemakeSurface(lpClea, SCREEN_W, SCREEN_H, true);
 
-  LoadScenePicture(lpChar, "img/hero.bmp");
-  LoadScenePicture(lpItem, "img/trap.bmp");
-  LoadScenePicture(lpVill, "img/vill.bmp");
-  LoadScenePicture(lpFram, "img/frame.bmp");
-  LoadScenePicture(lpClea, "img/clear.bmp");
+  LoadScenePicture(lpChar, PICTURE_HERO);
+  LoadScenePicture(lpItem, PICTURE_TRAP);
+  LoadScenePicture(lpVill, PICTURE_VILLAGERS);
+  LoadScenePicture(lpFram, PICTURE_FRAME);
+  LoadScenePicture(lpClea, PICTURE_CLEAR);
 
   SetupStagePlay(StageNo);
 
   char name[32];
-  std::snprintf(name, sizeof name, "img/back%d.bmp", Area);
+  std::snprintf(name, sizeof name, PICTURE_AREA_BACK, Area);
   LoadScenePicture(lpBack, name);
 
   FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);

@@ -48,15 +48,15 @@ TEST(Steps, StepSlidesAThirdEveryOtherFrameAndArrivesOnTheSixth) {
   EXPECT_EQ(TileMark[1][0], 1);
   EXPECT_EQ(MarkCount(), 1);
   EXPECT_EQ(Chara.OldPt.x, 1);
-  EXPECT_EQ(StepTick, 0);
-  EXPECT_EQ(StepCount, 0);
+  EXPECT_EQ(Movement.StepTick, 0);
+  EXPECT_EQ(Movement.StepCount, 0);
 }
 
 TEST(Steps, StageLeftAsAStepLandsRestartsWithItsStepsAtRest) {
   Stage stage(StageText(0, 4, {}));
   stage.Press(kRight);
-  for (int frame = 0; frame < 6 && StepCount < 3; frame++) stage.Frame();
-  ASSERT_EQ(StepCount, 3);
+  for (int frame = 0; frame < 6 && Movement.StepCount < 3; frame++) stage.Frame();
+  ASSERT_EQ(Movement.StepCount, 3);
   SetupStagePlay(2);  // the pause menu's restart, in the frame the step lands
   stage.Step(kUp);
   EXPECT_EQ(Chara.Move, 0);

@@ -4,6 +4,7 @@
 
 #include "platform/win.h"
 #include "world/datafile.h"
+#include "world/kinds.h"
 #include "world/world.h"
 
 void SetupStage(int n) {
@@ -32,7 +33,7 @@ void SetupFromData() {
   Chara.TCnt = 0;
   Chara.Move = 0;
   TileMark[Chara.TilePt.x][Chara.TilePt.y] = 1;
-  Chara.Turn = 1;
+  Chara.Turn = kFaceDown;
   Chara.Pos = TilePosition(Chara.TilePt.x, Chara.TilePt.y);
 
   for (int i = 0; i < BMAX; i++) {

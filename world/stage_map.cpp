@@ -11,7 +11,7 @@ namespace {
 struct NodePlace {
   int32_t x, y;
   RECT sprite;
-  int8_t links[4];  // up, right, down, left; -1 for none
+  int8_t links[4];  // by MapDirection; -1 for none
 };
 
 // Node 0's up link stays empty here: node 10 is joined above it only once 0..9 are cleared.

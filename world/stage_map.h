@@ -7,6 +7,9 @@
 
 constexpr int NODE_COUNT = 11;
 
+// The map's directions, in the order of a node's Links; opposite directions lie two apart.
+enum MapDirection { kMapUp = 0, kMapRight = 1, kMapDown = 2, kMapLeft = 3 };
+
 struct StageNode {
   int32_t Id;
   int32_t X, Y;
@@ -18,7 +21,7 @@ struct StageNode {
   uint8_t Open;
   uint8_t Pending;
   uint8_t Cleared;
-  StageNode* Links[4];  // up, right, down, left
+  StageNode* Links[4];  // by MapDirection
 };
 
 extern StageNode StageNodes[NODE_COUNT];

@@ -2,6 +2,7 @@
 // feet near y 50..58 and centred near x 34, in four facings and three walking frames.
 #pragma once
 #include "tools/assetgen/raster.h"
+#include "world/kinds.h"
 
 namespace assetgen {
 
@@ -18,8 +19,6 @@ enum class Who {
   kMonster,
   kDemonCaptured,  // the demon lord tied up, for the pictures after the capture
 };
-
-enum Facing { kFaceUp = 0, kFaceDown = 1, kFaceLeft = 2, kFaceRight = 3 };
 
 // frame: 0 standing, 1 and 2 the two steps.
 Canvas DrawFigure(Who who, int facing, int frame);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "gfx/picture_names.h"
 #include "tools/assetgen/bmp_writer.h"
 #include "tools/assetgen/pictures.h"
 
@@ -30,24 +31,28 @@ int main(int argc, char** argv) {
   }
   const std::string out = argv[1];
   const std::string img = out + "/img/";
+  const std::string dir = out + "/";
   const std::string icons = out + "/icons/";
   mkdir(out.c_str(), 0755);
   mkdir(img.c_str(), 0755);
   mkdir(icons.c_str(), 0755);
 
-  Save(img + "trap.bmp", DrawTrapSheet());
-  Save(img + "hero.bmp", DrawHeroSheet());
-  Save(img + "vill.bmp", DrawVillagerSheet());
-  Save(img + "frame.bmp", DrawFrameSheet());
-  Save(img + "Back.bmp", DrawWipeShade());
-  for (int area = 0; area < kAreas; ++area)
-    Save(img + "back" + std::to_string(area) + ".bmp", DrawAreaBack(area));
-  Save(img + "clear.bmp", DrawClearPicture());
-  Save(img + "kelball.bmp", DrawKelball());
-  Save(img + "OP_back.bmp", DrawOpeningBack());
-  Save(img + "OP_pic.bmp", DrawOpeningPages());
-  Save(img + "select.BMP", DrawSelectSheet());
-  Save(img + "end.bmp", DrawEnding());
+  Save(dir + PICTURE_TRAP, DrawTrapSheet());
+  Save(dir + PICTURE_HERO, DrawHeroSheet());
+  Save(dir + PICTURE_VILLAGERS, DrawVillagerSheet());
+  Save(dir + PICTURE_FRAME, DrawFrameSheet());
+  Save(dir + PICTURE_WIPE, DrawWipeShade());
+  for (int area = 0; area < kAreas; ++area) {
+    char name[32];
+    std::snprintf(name, sizeof name, PICTURE_AREA_BACK, area);
+    Save(dir + name, DrawAreaBack(area));
+  }
+  Save(dir + PICTURE_CLEAR, DrawClearPicture());
+  Save(dir + PICTURE_LOGO, DrawKelball());
+  Save(dir + PICTURE_OPENING_BACK, DrawOpeningBack());
+  Save(dir + PICTURE_OPENING_PAGES, DrawOpeningPages());
+  Save(dir + PICTURE_SELECT, DrawSelectSheet());
+  Save(dir + PICTURE_ENDING, DrawEnding());
   for (int size : {64, 128, 256}) {
     const std::string path = icons + "kobako-" + std::to_string(size) + ".png";
     if (!WritePng(path, DrawIcon(size))) {

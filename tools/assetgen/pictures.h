@@ -1,10 +1,11 @@
 // Every picture the game loads, each drawn by its own function.
 #pragma once
+#include "gfx/picture_names.h"
 #include "tools/assetgen/raster.h"
 
 namespace assetgen {
 
-constexpr int kAreas = 10;
+constexpr int kAreas = AREA_PICTURES;
 
 Canvas DrawTrapSheet();         // img/trap.bmp: floors and items, one column per area
 Canvas DrawHeroSheet();         // img/hero.bmp

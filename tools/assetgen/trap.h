@@ -1,24 +1,9 @@
 // Pieces of the floor-and-item sheet: one 67-pixel column per area.
 #pragma once
 #include "tools/assetgen/raster.h"
+#include "world/kinds.h"
 
 namespace assetgen {
-
-enum ItemKind {
-  kHedge = 0,
-  kRock,
-  kTree,
-  kBarrel,
-  kBox,
-  kChest,
-  kSnare,
-  kPit,
-  kSwitch,
-  kSwitchPressed,
-  kMovable,
-  kGate,
-  kItemKinds
-};
 
 // Into a 67 x 42 canvas.
 void DrawFloor(Canvas& c, int area, bool underHero);
