@@ -1,6 +1,7 @@
 #include "app/entry.h"
 
 #include <cstdio>
+#include <string>
 
 #include "app/shell.h"
 #include "scenes/logo.h"
@@ -12,15 +13,16 @@ constexpr DWORD DDSCL_FULLSCREEN = 0x01;
 constexpr DWORD DDSCL_EXCLUSIVE = 0x10;
 
 // The only failures the game reports: without a display there is nothing to play on.
-int NoDisplay(const char* what) {
-  std::fprintf(stderr, "kobako: %s\n", what);
+int NoDisplay(const char* what, const std::string& why = std::string()) {
+  std::fprintf(stderr, "kobako: %s%s%s\n", what, why.empty() ? "" : ": ", why.c_str());
   return 1;
 }
 
 }  // namespace
 
 int BringUp() {
-  if (!CreateGameWindow(WindowProc)) return NoDisplay("no display to open a window on");
+  if (!CreateGameWindow(WindowProc))
+    return NoDisplay("no display to open a window on", WindowFailure());
   DirectDrawCreate(&lpDD);
   lpDD->SetCooperativeLevel(0, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
   if (lpDD->SetDisplayMode(SCREEN_W, SCREEN_H, 16) != DD_OK) {

@@ -11,6 +11,8 @@ class Backend {
   // false when no display.
   virtual bool OpenWindow() = 0;
   virtual void CloseWindow() = 0;
+  // Why the window could not be opened, in the display library's words; empty when unknown.
+  virtual std::string WindowFailure() const { return std::string(); }
   virtual void ShowCursor(bool show) = 0;
   // The primary surface changed; isPresent marks a whole back-buffer copy (one frame).
   virtual void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) = 0;

@@ -10,57 +10,20 @@
 #include <vector>
 
 #include "platform/bare_x11.h"
+#include "platform/ddraw.h"
 #include "platform/file_read.h"
 #include "platform/gamepad.h"
 #include "platform/gdi.h"
+#include "platform/sdl_environment.h"
 #include "platform/win.h"
 
 namespace {
 
-constexpr int kWidth = 640;
 constexpr const char* kWindowTitle = "kobako";
 constexpr const char* kWindowClass = "kobako";
 constexpr const char* kAppId = "org.kobako.Kobako";
 constexpr size_t kIconLimit = 1024 * 1024;
-constexpr int kHeight = 480;
 constexpr int kAudioRate = 44100;
-
-// Debian's General MIDI sound fonts, best first.
-const char* const kSoundFonts[] = {
-    "/usr/share/sounds/sf2/TimGM6mb.sf2",
-    "/usr/share/sounds/sf2/FluidR3_GM.sf2",
-    "/usr/share/sounds/sf2/default-GM.sf2",
-};
-
-// A sound font is read by the synthesiser itself: only a regular file, never a pipe it would
-// wait on forever.
-bool Readable(const std::string& path) {
-  constexpr size_t kSoundFontLimit = size_t{2} * 1024 * 1024 * 1024;
-  return IsRegularFileWithin(path, kSoundFontLimit);
-}
-
-// The sound font to play the tune with: the first that exists of SDL_SOUNDFONTS (the player's
-// choice, paths separated by ';'), or else of Debian's. Empty when there is none: the synthesiser
-// would then load the tune and play silence that never ends.
-std::string FindSoundFont() {
-  const char* chosen = std::getenv("SDL_SOUNDFONTS");
-  if (chosen != nullptr && chosen[0] != '\0') {
-    std::string path;
-    for (const char* c = chosen;; ++c) {
-      if (*c == ';' || *c == '\0') {
-        if (!path.empty() && Readable(path)) return path;
-        path.clear();
-        if (*c == '\0') return std::string();
-      } else {
-        path += *c;
-      }
-    }
-  }
-  for (const char* font : kSoundFonts) {
-    if (Readable(font)) return font;
-  }
-  return std::string();
-}
 
 SDL_Scancode ScancodeOf(int vk) {
   switch (vk) {
@@ -107,48 +70,6 @@ unsigned PadControls(SDL_GameController* pad) {
   return held;
 }
 
-// libwayland prints a complaint of its own when it has no runtime folder to find the compositor
-// in, and cannot connect then anyway; such a driver is not tried, so "no display" stays one line.
-bool WaylandCanConnect() {
-  if (std::getenv("WAYLAND_SOCKET") != nullptr) return true;
-  const char* display = std::getenv("WAYLAND_DISPLAY");
-  if (display != nullptr && display[0] == '/') return true;
-  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-  return runtime != nullptr && runtime[0] != '\0';
-}
-
-// Without SDL_VIDEODRIVER, SDL would fall back to its invisible drivers when there is no screen
-// and the game would run unseen; those must be asked for by name. False when no driver is left.
-bool ChooseVideoDrivers() {
-  std::vector<std::string> names;
-  const char* asked = std::getenv("SDL_VIDEODRIVER");
-  if (asked != nullptr && asked[0] != '\0') {
-    std::string name;
-    for (const char* c = asked;; ++c) {
-      if (*c == ',' || *c == '\0') {
-        if (!name.empty()) names.push_back(name);
-        name.clear();
-        if (*c == '\0') break;
-      } else {
-        name += *c;
-      }
-    }
-  } else {
-    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
-      std::string name = SDL_GetVideoDriver(i);
-      if (name != "offscreen" && name != "dummy" && name != "evdev") names.push_back(name);
-    }
-  }
-  std::string drivers;
-  for (const std::string& name : names) {
-    if (name == "wayland" && !WaylandCanConnect()) continue;
-    drivers += drivers.empty() ? name : "," + name;
-  }
-  if (drivers.empty()) return false;
-  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, drivers.c_str(), SDL_HINT_OVERRIDE);
-  return true;
-}
-
 // For start-up measurements: the wall-clock time of the first frame, when asked for.
 void ReportFirstFrame() {
   if (std::getenv("KOBAKO_REPORT_FIRST_FRAME") == nullptr) return;
@@ -179,24 +100,27 @@ bool SdlBackend::OpenWindow() {
     // application id the entry itself (Wayland), whatever the program file is called.
     setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", kAppId, 0);
-    if (!ChooseVideoDrivers() || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (!ChooseVideoDrivers()) return NoWindow("no video driver to try");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return NoWindow(SDL_GetError());
     videoReady_ = true;
   }
   window_.reset(SDL_CreateWindow(kWindowTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED,
-                                 kWidth, kHeight,
+                                 SCREEN_W, SCREEN_H,
                                  SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE));
-  if (!window_) return false;
+  if (!window_) return NoWindow(SDL_GetError());
   SetIcon();
   renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
   if (!renderer_) {
+    const std::string why = SDL_GetError();
     window_.reset();
-    return false;
+    return NoWindow(why);
   }
   picture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565,
-                                   SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight));
+                                   SDL_TEXTUREACCESS_STREAMING, SCREEN_W, SCREEN_H));
   if (!picture_) {
+    const std::string why = SDL_GetError();
     CloseWindow();
-    return false;
+    return NoWindow(why);
   }
   SDL_SetTextureScaleMode(picture_.get(), SDL_ScaleModeNearest);
   SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
@@ -214,7 +138,8 @@ void SdlBackend::SetIcon() {
   if (path.empty() || !ReadRegularFile(path, kIconLimit, &bytes)) return;
   SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
   SdlPtr<SDL_Surface> icon(rw != nullptr ? IMG_Load_RW(rw, 1) : nullptr);
-  if (icon) SDL_SetWindowIcon(window_.get(), icon.get());
+  if (!icon) return Failed("no window icon", IMG_GetError());
+  SDL_SetWindowIcon(window_.get(), icon.get());
 }
 
 // Only after the first frame, so that looking for controllers (a few milliseconds) never delays
@@ -239,7 +164,7 @@ void SdlBackend::ShowCursor(bool show) {
 }
 
 void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
-  if (!picture_ || width != kWidth || height != kHeight) return;
+  if (!picture_ || width != SCREEN_W || height != SCREEN_H) return;
   if (isPresent) {
     if (++presents_ == 1) {
       ReportFirstFrame();
@@ -260,12 +185,16 @@ void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool
 bool SdlBackend::PrepareScaleTarget(int outWidth, int outHeight) {
   if (!SDL_RenderTargetSupported(renderer_.get())) return false;
   // The smallest whole factor that covers the window; the last step then only shrinks a little.
-  int factor = std::max((outWidth + kWidth - 1) / kWidth, (outHeight + kHeight - 1) / kHeight);
+  int factor =
+      std::max((outWidth + SCREEN_W - 1) / SCREEN_W, (outHeight + SCREEN_H - 1) / SCREEN_H);
   factor = std::clamp(factor, 1, 8);
   if (scaled_ && factor == scaledFactor_) return true;
   scaled_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_TARGET,
-                                  kWidth * factor, kHeight * factor));
-  if (!scaled_) return false;
+                                  SCREEN_W * factor, SCREEN_H * factor));
+  if (!scaled_) {
+    Failed("no smooth scaling", SDL_GetError());
+    return false;
+  }
   SDL_SetTextureScaleMode(scaled_.get(), SDL_ScaleModeLinear);
   scaledFactor_ = factor;
   return true;
@@ -280,19 +209,19 @@ void SdlBackend::Render() {
   if (outWidth <= 0 || outHeight <= 0) return;
   // The largest 4:3 rectangle that fits, centred, black bars around it.
   SDL_Rect dst;
-  if (outWidth * kHeight > outHeight * kWidth) {
+  if (outWidth * SCREEN_H > outHeight * SCREEN_W) {
     dst.h = outHeight;
-    dst.w = outHeight * kWidth / kHeight;
+    dst.w = outHeight * SCREEN_W / SCREEN_H;
   } else {
     dst.w = outWidth;
-    dst.h = outWidth * kHeight / kWidth;
+    dst.h = outWidth * SCREEN_H / SCREEN_W;
   }
   dst.x = (outWidth - dst.w) / 2;
   dst.y = (outHeight - dst.h) / 2;
 
   SDL_Texture* source = picture_.get();
   // At a whole multiple the nearest-neighbour copy alone is already sharp and exact.
-  const bool wholeMultiple = dst.w % kWidth == 0 && dst.h % kHeight == 0;
+  const bool wholeMultiple = dst.w % SCREEN_W == 0 && dst.h % SCREEN_H == 0;
   if (!wholeMultiple && PrepareScaleTarget(dst.w, dst.h) &&
       SDL_SetRenderTarget(renderer, scaled_.get()) == 0) {
     SDL_RenderCopy(renderer, picture_.get(), nullptr, nullptr);
@@ -321,9 +250,9 @@ void SdlBackend::ToggleFullscreen() {
   SDL_DisplayMode desktop;
   int factor = 1;
   if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window_.get()), &desktop) == 0) {
-    factor = std::max(1, std::min(desktop.w * 9 / 10 / kWidth, desktop.h * 9 / 10 / kHeight));
+    factor = std::max(1, std::min(desktop.w * 9 / 10 / SCREEN_W, desktop.h * 9 / 10 / SCREEN_H));
   }
-  SDL_SetWindowSize(window_.get(), kWidth * factor, kHeight * factor);
+  SDL_SetWindowSize(window_.get(), SCREEN_W * factor, SCREEN_H * factor);
   SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
@@ -394,11 +323,15 @@ bool SdlBackend::KeyDown(int vk) {
 
 bool SdlBackend::OpenAudio() {
   if (audioReady_) return true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    Failed("no sound", SDL_GetError());
+    return false;
+  }
   soundFont_ = FindSoundFont();
   // Exactly this format, whatever the device: SDL converts, and the tune is synthesised for it.
   if (Mix_OpenAudioDevice(kAudioRate, AUDIO_S16SYS, 2, 2048, nullptr, 0) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    Failed("no sound", Mix_GetError());
     return false;
   }
   audioReady_ = true;
@@ -446,6 +379,16 @@ void SdlBackend::PlayMusicFromStart() {
 
 bool SdlBackend::MusicPlaying() {
   return audioReady_ && tune_ && tune_->Playing();
+}
+
+void SdlBackend::Failed(const char* what, const std::string& why) {
+  DebugLine(("kobako: " + std::string(what) + ": " + why + "\n").c_str());
+}
+
+bool SdlBackend::NoWindow(const std::string& why) {
+  windowFailure_ = why;
+  Failed("no window", why);
+  return false;
 }
 
 void SdlBackend::DebugLine(const char* text) {

@@ -46,6 +46,7 @@ class SdlBackend : public Backend {
   void PlayMusicFromStart() override;
   bool MusicPlaying() override;
   void DebugLine(const char* text) override;
+  std::string WindowFailure() const override { return windowFailure_; }
 
   // For the smoke tests and the measurements.
   int PresentCount() const { return presents_; }
@@ -54,6 +55,9 @@ class SdlBackend : public Backend {
 
  private:
   void SetIcon();
+  // The library's reason on the debug output; NoWindow keeps it for the line without a display.
+  void Failed(const char* what, const std::string& why);
+  bool NoWindow(const std::string& why);
   void StopTune();
   void OpenControllers();
   void HandleEvent(const SDL_Event& event);
@@ -65,6 +69,7 @@ class SdlBackend : public Backend {
   bool videoReady_ = false;
   bool audioReady_ = false;
   bool closePosted_ = false;
+  std::string windowFailure_;
   std::string soundFont_;  // empty: the tune cannot be played
   bool debugToStderr_ = false;
   bool hasPicture_ = false;

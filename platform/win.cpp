@@ -75,6 +75,10 @@ bool CreateGameWindow(WNDPROC proc) {
   return true;
 }
 
+std::string WindowFailure() {
+  return CurrentBackend().WindowFailure();
+}
+
 void ShowCursor(bool show) {
   CurrentBackend().ShowCursor(show);
 }

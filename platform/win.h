@@ -30,6 +30,8 @@ typedef intptr_t (*WNDPROC)(unsigned message, intptr_t wParam);
 // The game window: shown, focused, cursor hidden, named and drawn as the desktop knows the game.
 // Returns false when no display can be had.
 bool CreateGameWindow(WNDPROC proc);
+// Why CreateGameWindow failed, in the display library's words; empty when it did not say.
+std::string WindowFailure();
 void ShowCursor(bool show);
 
 // Milliseconds, unsigned 32-bit; differences are taken modulo 2^32.
