@@ -4,7 +4,8 @@
 # select, a stage and an open message window (see measure_pacing.sh).
 #   bench/compare_pacing.sh BASELINE [BUILD_DIR] [IDLE_SECONDS]
 # BASELINE is a build tree, or a revision of this repository, which is then built (the game and
-# its tools only) in a scratch worktree first.
+# its tools only) in a scratch worktree first. SCREEN sets the size of the Xvfb started when
+# DISPLAY is not set (1280x1024x24 by default).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 baseline=${1:?usage: bench/compare_pacing.sh BASELINE [BUILD_DIR] [IDLE_SECONDS]}
@@ -33,7 +34,7 @@ fi
 
 if [[ -z ${DISPLAY:-} ]]; then
   display=:$((160 + RANDOM % 20))
-  Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -screen 0 "${SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=$display
   sleep 1
@@ -48,7 +49,7 @@ figures() {
        /^resident/ { print "memory", $6, "MiB" }
        /% of one core/ { sub("%", "", $2); print $1, $2, "%" }' "$1"
 }
-echo "measured on $DISPLAY, ${idle_seconds} s a scene; baseline $baseline"
+echo "measured on $DISPLAY (${SCREEN:-1280x1024x24}), ${idle_seconds} s a scene; baseline $baseline"
 awk 'FNR == NR { order[++n] = $1; base[$1] = $2; unit[$1] = $3; next } { now[$1] = $2 }
   END {
     printf "%-10s %12s %12s %7s\n", "", "baseline", "this build", "ratio"

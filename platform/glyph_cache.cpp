@@ -1,4 +1,4 @@
-// Glyphs rendered once by SDL_ttf (no anti-aliasing, as the game's text had none) and kept as
+// Glyphs rendered once by SDL_ttf (no anti-aliasing: the game's text is drawn sharp) and kept as
 // cell-sized masks.
 #include <SDL.h>
 
