@@ -100,6 +100,9 @@ bool SdlBackend::OpenWindow() {
     // application id the entry itself (Wayland), whatever the program file is called.
     setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 0);
     setenv("SDL_VIDEO_WAYLAND_WMCLASS", kAppId, 0);
+    // The window's own framebuffer where the system has one (X11 shared memory): only the
+    // rectangles that change travel to the screen, not a whole texture through a renderer.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (!ChooseVideoDrivers()) return NoWindow("no video driver to try");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return NoWindow(SDL_GetError());
     videoReady_ = true;
@@ -109,25 +112,8 @@ bool SdlBackend::OpenWindow() {
                                  SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE));
   if (!window_) return NoWindow(SDL_GetError());
   SetIcon();
-  renderer_.reset(SDL_CreateRenderer(window_.get(), -1, 0));
-  if (!renderer_) {
-    const std::string why = SDL_GetError();
-    window_.reset();
-    return NoWindow(why);
-  }
-  picture_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565,
-                                   SDL_TEXTUREACCESS_STREAMING, SCREEN_W, SCREEN_H));
-  if (!picture_) {
-    const std::string why = SDL_GetError();
-    CloseWindow();
-    return NoWindow(why);
-  }
-  SDL_SetTextureScaleMode(picture_.get(), SDL_ScaleModeNearest);
-  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
-  SDL_RenderClear(renderer_.get());
-  SDL_RenderPresent(renderer_.get());
-  // After the renderer: making one may remake the window.
   CoverScreenWithoutWindowManager(window_.get());
+  ShowBlack();
   return true;
 }
 
@@ -151,12 +137,8 @@ void SdlBackend::OpenControllers() {
 }
 
 void SdlBackend::CloseWindow() {
-  scaled_.reset();
-  picture_.reset();
-  renderer_.reset();
   window_.reset();
   hasPicture_ = false;
-  scaledFactor_ = 0;
 }
 
 void SdlBackend::ShowCursor(bool show) {
@@ -164,7 +146,7 @@ void SdlBackend::ShowCursor(bool show) {
 }
 
 void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
-  if (!picture_ || width != SCREEN_W || height != SCREEN_H) return;
+  if (!window_ || width != SCREEN_W || height != SCREEN_H) return;
   if (isPresent) {
     if (++presents_ == 1) {
       ReportFirstFrame();
@@ -172,66 +154,63 @@ void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool
     }
     pacing_.AfterPresent(presents_);
   }
-  // Scenes present thirty times a second whether or not anything moved; an unchanged picture
-  // is already on the screen.
+  // Scenes present thirty times a second whether or not anything moved: only what changed since
+  // the last picture goes to the screen, and an unchanged picture not at all.
   const size_t count = static_cast<size_t>(width) * height;
-  if (hasPicture_ && std::equal(pixels, pixels + count, shown_.begin())) return;
+  const ScreenRect changed =
+      hasPicture_ ? ChangedPart(shown_.data(), pixels) : ScreenRect{0, 0, SCREEN_W, SCREEN_H};
+  if (changed.Empty()) return;
   shown_.assign(pixels, pixels + count);
-  SDL_UpdateTexture(picture_.get(), nullptr, pixels, width * 2);
   hasPicture_ = true;
-  Render();
+  Render(changed);
 }
 
-bool SdlBackend::PrepareScaleTarget(int outWidth, int outHeight) {
-  if (!SDL_RenderTargetSupported(renderer_.get())) return false;
-  // The smallest whole factor that covers the window; the last step then only shrinks a little.
-  int factor =
-      std::max((outWidth + SCREEN_W - 1) / SCREEN_W, (outHeight + SCREEN_H - 1) / SCREEN_H);
-  factor = std::clamp(factor, 1, 8);
-  if (scaled_ && factor == scaledFactor_) return true;
-  scaled_.reset(SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_TARGET,
-                                  SCREEN_W * factor, SCREEN_H * factor));
-  if (!scaled_) {
-    Failed("no smooth scaling", SDL_GetError());
-    return false;
+void SdlBackend::ShowBlack() {
+  SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
+  if (screen == nullptr) return Failed("no window surface", SDL_GetError());
+  SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
+  SDL_UpdateWindowSurface(window_.get());
+}
+
+void SdlBackend::Render(const ScreenRect& part) {
+  if (!window_ || !hasPicture_) return;
+  // The window's surface is made again whenever the window's size changes.
+  SDL_Surface* screen = SDL_GetWindowSurface(window_.get());
+  if (screen == nullptr) return Failed("no window surface", SDL_GetError());
+  const bool whole = part.w == SCREEN_W && part.h == SCREEN_H;
+  if (!scaler_ || scalerWidth_ != screen->w || scalerHeight_ != screen->h) {
+    scaler_ = std::make_unique<PictureScaler>(screen->w, screen->h);
+    scalerWidth_ = screen->w;
+    scalerHeight_ = screen->h;
   }
-  SDL_SetTextureScaleMode(scaled_.get(), SDL_ScaleModeLinear);
-  scaledFactor_ = factor;
-  return true;
-}
-
-void SdlBackend::Render() {
-  if (!renderer_ || !hasPicture_) return;
-  SDL_Renderer* renderer = renderer_.get();
-  int outWidth = 0;
-  int outHeight = 0;
-  SDL_GetRendererOutputSize(renderer, &outWidth, &outHeight);
-  if (outWidth <= 0 || outHeight <= 0) return;
-  // The largest 4:3 rectangle that fits, centred, black bars around it.
-  SDL_Rect dst;
-  if (outWidth * SCREEN_H > outHeight * SCREEN_W) {
-    dst.h = outHeight;
-    dst.w = outHeight * SCREEN_W / SCREEN_H;
+  // Straight into the surface when it holds 32-bit 0xAARRGGBB, through a copy otherwise.
+  const bool direct = screen->format->format == SDL_PIXELFORMAT_RGB888 ||
+                      screen->format->format == SDL_PIXELFORMAT_ARGB8888;
+  const ScreenRect target = scaler_->WindowPart(part);
+  if (whole) SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0, 0, 0));
+  if (!target.Empty()) {
+    if (SDL_MUSTLOCK(screen)) SDL_LockSurface(screen);
+    if (direct) {
+      scaler_->Draw(shown_.data(), target, static_cast<uint32_t*>(screen->pixels),
+                    screen->pitch / 4);
+    } else {
+      scratch_.resize(static_cast<size_t>(screen->w) * screen->h);
+      scaler_->Draw(shown_.data(), target, scratch_.data(), screen->w);
+      const uint32_t* from = scratch_.data() + static_cast<size_t>(target.y) * screen->w + target.x;
+      auto* to = static_cast<uint8_t*>(screen->pixels) +
+                 static_cast<size_t>(target.y) * screen->pitch +
+                 target.x * screen->format->BytesPerPixel;
+      SDL_ConvertPixels(target.w, target.h, SDL_PIXELFORMAT_ARGB8888, from, screen->w * 4,
+                        screen->format->format, to, screen->pitch);
+    }
+    if (SDL_MUSTLOCK(screen)) SDL_UnlockSurface(screen);
+  }
+  if (whole) {
+    SDL_UpdateWindowSurface(window_.get());
   } else {
-    dst.w = outWidth;
-    dst.h = outWidth * SCREEN_H / SCREEN_W;
+    const SDL_Rect rect = {target.x, target.y, target.w, target.h};
+    SDL_UpdateWindowSurfaceRects(window_.get(), &rect, 1);
   }
-  dst.x = (outWidth - dst.w) / 2;
-  dst.y = (outHeight - dst.h) / 2;
-
-  SDL_Texture* source = picture_.get();
-  // At a whole multiple the nearest-neighbour copy alone is already sharp and exact.
-  const bool wholeMultiple = dst.w % SCREEN_W == 0 && dst.h % SCREEN_H == 0;
-  if (!wholeMultiple && PrepareScaleTarget(dst.w, dst.h) &&
-      SDL_SetRenderTarget(renderer, scaled_.get()) == 0) {
-    SDL_RenderCopy(renderer, picture_.get(), nullptr, nullptr);
-    SDL_SetRenderTarget(renderer, nullptr);
-    source = scaled_.get();
-  }
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-  SDL_RenderClear(renderer);
-  SDL_RenderCopy(renderer, source, nullptr, &dst);
-  SDL_RenderPresent(renderer);
 }
 
 bool SdlBackend::Fullscreen() const {
@@ -285,7 +264,7 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
         closePosted_ = true;
       } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                  event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        Render();
+        Render(ScreenRect{0, 0, SCREEN_W, SCREEN_H});
       }
       break;
     default:

@@ -13,12 +13,11 @@
 
 #include "platform/backend.h"
 #include "platform/desktop_pacing.h"
+#include "platform/picture_scaler.h"
 #include "platform/tune_synth.h"
 
 struct SdlDeleter {
   void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
-  void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
-  void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
   void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
   void operator()(SDL_GameController* pad) const { SDL_GameControllerClose(pad); }
 };
@@ -62,9 +61,9 @@ class SdlBackend : public Backend {
   void OpenControllers();
   void HandleEvent(const SDL_Event& event);
   void ToggleFullscreen();
-  // Draws the last picture again at the window's current size.
-  void Render();
-  bool PrepareScaleTarget(int outWidth, int outHeight);
+  void ShowBlack();
+  // Puts `part` of the last picture (all of it: the black bars too) on the window.
+  void Render(const ScreenRect& part);
 
   bool videoReady_ = false;
   bool audioReady_ = false;
@@ -75,11 +74,11 @@ class SdlBackend : public Backend {
   bool hasPicture_ = false;
   std::atomic<int> presents_{0};  // read by test timers on other threads
   SdlPtr<SDL_Window> window_;
-  SdlPtr<SDL_Renderer> renderer_;
-  SdlPtr<SDL_Texture> picture_;  // the 640 x 480 RGB565 frame
-  std::vector<uint16_t> shown_;  // the frame on screen, to skip presenting it again
-  SdlPtr<SDL_Texture> scaled_;   // the frame blown up by a whole factor, pixels kept square
-  int scaledFactor_ = 0;
+  std::vector<uint16_t> shown_;            // the frame on screen, to send only what changes
+  std::unique_ptr<PictureScaler> scaler_;  // for the window's current size
+  int scalerWidth_ = 0;
+  int scalerHeight_ = 0;
+  std::vector<uint32_t> scratch_;          // for a window surface of another pixel format
   std::unique_ptr<SynthesisedTune> tune_;  // played through the mixer's music hook
   std::map<SDL_JoystickID, SdlPtr<SDL_GameController>> pads_;  // every controller plugged in
   DesktopPacing pacing_;  // present log and scripted keys, when asked for

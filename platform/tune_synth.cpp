@@ -43,6 +43,7 @@ struct SynthesisedTune::Synth {
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
   int rate = 0;
+  int totalTicks = 0;
 };
 
 SynthesisedTune::SynthesisedTune() = default;
@@ -78,7 +79,7 @@ bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& so
   synth_ = std::move(synth);
   // The player reads the file on its first step: a file it cannot read ends the tune there.
   Synthesise();
-  if (length_.load() == 0 || fluid_player_get_total_ticks(synth_->player) <= 0) {
+  if (length_.load() == 0 || synth_->totalTicks <= 0) {
     return *why = "not a MIDI tune", false;
   }
   thread_ = std::thread([this] {
@@ -117,7 +118,9 @@ void SynthesisedTune::Synthesise() {
   fluid_player_t* player = synth_->player;
   const int64_t length = length_.load(std::memory_order_relaxed);
   if (length < 0) {
-    const int total = fluid_player_get_total_ticks(player);
+    // The player counts its ticks anew on every call: once it knows them, they are kept.
+    if (synth_->totalTicks <= 0) synth_->totalTicks = fluid_player_get_total_ticks(player);
+    const int total = synth_->totalTicks;
     const bool done = fluid_player_get_status(player) != FLUID_PLAYER_PLAYING;
     if (done || (total > 0 && fluid_player_get_current_tick(player) >= total) ||
         next >= int64_t{kMaxSeconds} * rate) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -63,10 +64,15 @@ TEST_F(SdlTest, FramesReachTheScreen) {
 
 // The colour at (x, y) of what the window shows.
 uint32_t ScreenPixel(SDL_Window* window, int x, int y) {
-  SDL_Rect spot = {x, y, 1, 1};
+  SDL_Surface* screen = SDL_GetWindowSurface(window);
   uint32_t pixel = 0;
-  SDL_RenderReadPixels(SDL_GetRenderer(window), &spot, SDL_PIXELFORMAT_RGB888, &pixel, 4);
-  return pixel & 0xFFFFFF;
+  std::memcpy(
+      &pixel,
+      static_cast<uint8_t*>(screen->pixels) + y * screen->pitch + x * screen->format->BytesPerPixel,
+      screen->format->BytesPerPixel);
+  uint8_t r = 0, g = 0, b = 0;
+  SDL_GetRGB(pixel, screen->format, &r, &g, &b);
+  return static_cast<uint32_t>(r) << 16 | g << 8 | b;
 }
 
 TEST_F(SdlTest, PictureFillsTheWindowKeepingItsShape) {
@@ -80,7 +86,7 @@ TEST_F(SdlTest, PictureFillsTheWindowKeepingItsShape) {
   backend_->ShowPrimary(frame.data(), 640, 480, true);
   int width = 0;
   int height = 0;
-  SDL_GetRendererOutputSize(SDL_GetRenderer(window), &width, &height);
+  SDL_GetWindowSizeInPixels(window, &width, &height);
   ASSERT_EQ(height, 600);
   const int bar = (width - 800) / 2;  // the picture is 800 x 600, centred
   ASSERT_GT(bar, 4);
@@ -103,12 +109,41 @@ TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
   backend_->ShowPrimary(frame.data(), 640, 480, true);
   int width = 0;
   int height = 0;
-  SDL_GetRendererOutputSize(SDL_GetRenderer(window), &width, &height);
+  SDL_GetWindowSizeInPixels(window, &width, &height);
   if (width != 1280 || height != 960) GTEST_SKIP() << "display too small for 1280 x 960";
   EXPECT_EQ(ScreenPixel(window, 200, 100), 0x000000u);
   EXPECT_EQ(ScreenPixel(window, 201, 101), 0x000000u);
   EXPECT_EQ(ScreenPixel(window, 202, 100), 0xFFFFFFu);
   EXPECT_EQ(ScreenPixel(window, 203, 101), 0xFFFFFFu);
+}
+
+// Only the part of a frame that changed is sent to the window; what the window then shows is what
+// drawing the whole frame again gives, at a size where the filter mixes neighbouring pixels.
+TEST_F(SdlTest, ChangedPartLeavesTheWindowAsAWholeRedrawWould) {
+  ASSERT_TRUE(backend_->OpenWindow());
+  SDL_Window* window = backend_->Window();
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowSize(window, 1000, 600);
+  std::vector<uint16_t> frame(640 * 480);
+  for (int i = 0; i < 640 * 480; ++i) frame[i] = static_cast<uint16_t>(i * 2654435761u >> 16);
+  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  for (int y = 53; y < 62; ++y) {
+    for (int x = 101; x < 118; ++x) frame[y * 640 + x] = static_cast<uint16_t>(~frame[y * 640 + x]);
+  }
+  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  auto shown = [window] {
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    const auto* bytes = static_cast<const uint8_t*>(screen->pixels);
+    return std::vector<uint8_t>(bytes, bytes + screen->pitch * screen->h);
+  };
+  const std::vector<uint8_t> changed = shown();
+  SDL_Event expose = {};
+  expose.type = SDL_WINDOWEVENT;
+  expose.window.event = SDL_WINDOWEVENT_EXPOSED;
+  expose.window.windowID = SDL_GetWindowID(window);
+  SDL_PushEvent(&expose);
+  backend_->PumpMessages(0);
+  EXPECT_TRUE(changed == shown());
 }
 
 TEST_F(SdlTest, EscapeBecomesAKeyDownMessage) {
