@@ -49,7 +49,8 @@ figures() {
        /^resident/ { print "memory", $6, "MiB" }
        /% of one core/ { sub("%", "", $2); print $1, $2, "%" }' "$1"
 }
-echo "measured on $DISPLAY (${SCREEN:-1280x1024x24}), ${idle_seconds} s a scene; baseline $baseline"
+echo "measured on $DISPLAY (${SCREEN:-1280x1024x24}), ${idle_seconds} s a scene," \
+  "tune cache ${TUNE_CACHE:-warm}; baseline $baseline"
 awk 'FNR == NR { order[++n] = $1; base[$1] = $2; unit[$1] = $3; next } { now[$1] = $2 }
   END {
     printf "%-10s %12s %12s %7s\n", "", "baseline", "this build", "ratio"

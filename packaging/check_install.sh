@@ -44,7 +44,8 @@ probe=$root/probe.sh
 cat >"$probe" <<'PROBE'
 #!/usr/bin/env bash
 game_bin=$1 log=$2 props=$3
-(cd / && exec env -u WAYLAND_DISPLAY -u KOBAKO_DATA XDG_DATA_HOME="${log%/*}" SDL_VIDEODRIVER=x11 \
+(cd / && exec env -u WAYLAND_DISPLAY -u KOBAKO_DATA XDG_DATA_HOME="${log%/*}" \
+  XDG_CACHE_HOME="${log%/*}" SDL_VIDEODRIVER=x11 \
   SDL_AUDIODRIVER=dummy \
   KOBAKO_DEBUG=1 KOBAKO_REPORT_FIRST_FRAME=1 ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
   "$game_bin" >"$log" 2>&1) &

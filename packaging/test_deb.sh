@@ -47,7 +47,7 @@ done
 # The unpacked program must find its data beside itself, draw frames and quit on Escape.
 echo "at 30 escape" >"$work/script"
 (cd / && env -u KOBAKO_DATA -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
-  XDG_DATA_HOME="$work" KOBAKO_DEBUG=1 KOBAKO_SCRIPT="$work/script" timeout 120 \
+  XDG_DATA_HOME="$work" XDG_CACHE_HOME="$work" KOBAKO_DEBUG=1 KOBAKO_SCRIPT="$work/script" timeout 120 \
   xvfb-run -a -s "-screen 0 1024x768x24" "$root/usr/games/kobako") >"$work/run.log" 2>&1 ||
   fail "the packaged game did not end with 0 on Escape: $(tail -c 800 "$work/run.log")"
 missed=(-e "no data folder" -e "読み取り失敗" -e "not loaded")

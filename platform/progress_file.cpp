@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/file_read.h"
+#include "platform/file_write.h"
 
 namespace {
 
@@ -21,17 +22,6 @@ bool SavingStopped = false;
 
 std::string Folder() {
   return std::filesystem::path(ProgressPath).parent_path().string();
-}
-
-bool WriteAll(int fd, const std::string& text) {
-  size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
 }
 
 // A rename or an unlink lasts through a power cut only once the folder itself is on the disk.
@@ -98,12 +88,11 @@ bool WriteProgressFile(const std::string& text) {
   std::error_code made;
   std::filesystem::create_directories(Folder(), made);
   if (made) return StopSaving(made.message());
-  // A name of its own for every write: two runs saving at once never write into one file. The
-  // leftover of a write cut short keeps this name, which reading never looks at.
-  std::string temp = ProgressPath + ".XXXXXX";
-  const int fd = mkostemp(temp.data(), O_CLOEXEC);
+  // The leftover of a write cut short keeps the temporary name, which reading never looks at.
+  std::string temp;
+  const int fd = OpenBeside(ProgressPath, &temp);
   if (fd < 0) return StopSaving(std::strerror(errno));
-  bool ok = WriteAll(fd, text) && fsync(fd) == 0;
+  bool ok = WriteWhole(fd, text.data(), text.size()) && fsync(fd) == 0;
   int error = errno;
   if (close(fd) != 0 && ok) {
     ok = false;

@@ -6,10 +6,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/backend.h"
+#include "platform/tune_cache.h"
 
 namespace {
 
@@ -56,9 +57,26 @@ SynthesisedTune::~SynthesisedTune() {
 bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& soundFont, int rate,
                             std::string* why) {
   QuietenSynthesiserLog();
+  rate_ = rate;
+  const int64_t capacity = int64_t{kMaxSeconds + kMaxTailSeconds} * rate;
+  blocks_.resize(static_cast<size_t>(capacity / kBlockFrames + 1));
+  // Synthesised on an earlier run: nothing to do but read it.
+  cachePath_ = TuneCachePath(midi, soundFont, rate);
+  std::vector<int16_t> kept;
+  int64_t keptLength = 0;
+  if (ReadTuneCache(cachePath_, capacity, &kept, &keptLength)) {
+    const int64_t frames = static_cast<int64_t>(kept.size() / 2);
+    for (int64_t at = 0; at < frames; at += kBlockFrames) {
+      blocks_[static_cast<size_t>(at / kBlockFrames)].reset(new int16_t[2 * kBlockFrames]());
+      std::memcpy(Frame(at), kept.data() + 2 * at,
+                  static_cast<size_t>(std::min<int64_t>(kBlockFrames, frames - at)) * 4);
+    }
+    rendered_ = frames;
+    length_ = keptLength;
+    return true;
+  }
   auto synth = std::make_unique<Synth>();
   synth->rate = rate;
-  rate_ = rate;
   synth->settings = new_fluid_settings();
   if (synth->settings == nullptr) return *why = "no synthesiser settings", false;
   fluid_settings_setnum(synth->settings, "synth.sample-rate", rate);
@@ -74,8 +92,6 @@ bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& so
       fluid_player_play(synth->player) != FLUID_OK) {
     return *why = "no MIDI player", false;
   }
-  const int64_t capacity = int64_t{kMaxSeconds + kMaxTailSeconds} * rate;
-  blocks_.resize(static_cast<size_t>(capacity / kBlockFrames + 1));
   synth_ = std::move(synth);
   // The player reads the file on its first step: a file it cannot read ends the tune there.
   Synthesise();
@@ -85,16 +101,7 @@ bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& so
   thread_ = std::thread([this] {
     // Behind the game's frames, never in their way.
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
-    const int64_t lead = int64_t{kLeadSeconds} * rate_;
-    while (!stop_ && synth_ != nullptr) {
-      // Far enough ahead: rest until a third of the lead has been heard.
-      if (Rendered() - heard_.load(std::memory_order_relaxed) >= lead) {
-        while (!stop_ && Rendered() - heard_.load(std::memory_order_relaxed) > lead * 2 / 3) {
-          std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-      }
-      Synthesise();
-    }
+    while (!stop_ && synth_ != nullptr) Synthesise();
   });
   return true;
 }
@@ -134,6 +141,8 @@ void SynthesisedTune::Synthesise() {
   if ((fluid_synth_get_active_voice_count(synth_->synth) == 0 && std::abs(peak) <= 4) ||
       next >= length + int64_t{kMaxTailSeconds} * rate) {
     synth_.reset();
+    // Kept for the next run; when it cannot be, the next run synthesises it again.
+    if (!cachePath_.empty()) WriteTuneCache(cachePath_, blocks_, kBlockFrames, next, length);
   }
 }
 
@@ -158,10 +167,7 @@ void SynthesisedTune::Fill(int16_t* out, int frames) {
     }
     out[0] = static_cast<int16_t>(std::clamp(left, -32768, 32767));
     out[1] = static_cast<int16_t>(std::clamp(right, -32768, 32767));
-    if (++position_ > heard_.load(std::memory_order_relaxed)) {
-      heard_.store(position_, std::memory_order_relaxed);
-    }
-    if (position_ == length) {
+    if (++position_ == length) {
       // The end: straight on from the top, unless the tune is too short to be one.
       position_ = 0;
       looped_ = true;

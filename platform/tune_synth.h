@@ -1,5 +1,6 @@
-// The tune, synthesised once on a thread of its own, well ahead of where it is heard, and then
-// played from memory: each pass after the first costs nothing, and the loop is sample-exact.
+// The tune, synthesised once on a thread of its own from the moment it is opened (about two
+// seconds of one core for the game's own), kept for the next run in the player's cache folder,
+// and played from memory: playing costs nothing, and the loop is sample-exact.
 #pragma once
 #include <atomic>
 #include <cstdint>
@@ -15,9 +16,6 @@ class SynthesisedTune {
   static constexpr int kMaxSeconds = 300;
   // The notes still sounding at the tune's end, laid over the start of the next pass.
   static constexpr int kMaxTailSeconds = 10;
-  // How far ahead of what is heard the synthesiser keeps: the first pass costs no more than
-  // playing the tune live, spread over it, and each pass after it nothing.
-  static constexpr int kLeadSeconds = 15;
 
   SynthesisedTune();
   ~SynthesisedTune();
@@ -45,12 +43,12 @@ class SynthesisedTune {
   int64_t Rendered() const { return rendered_.load(std::memory_order_acquire); }
 
   std::unique_ptr<Synth> synth_;
+  std::string cachePath_;  // where the finished tune is kept for the next run
   int rate_ = 0;
   std::vector<std::unique_ptr<int16_t[]>> blocks_;  // sized once; filled by the thread
   std::atomic<int64_t> rendered_{0};                // frames ready, in order
   std::atomic<int64_t> length_{-1};                 // frames up to the last event, once known
   std::atomic<bool> stop_{false};
-  std::atomic<int64_t> heard_{0};  // the furthest frame played so far
   std::thread thread_;
 
   mutable std::mutex playMutex_;  // the play position, shared with the audio thread

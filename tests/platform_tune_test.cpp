@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/backend_sdl.h"
+#include "platform/tune_synth.h"
 #include "platform/win.h"
 #include "tests/support/headless.h"
 #include "tests/support/midi_writer.h"
@@ -34,6 +35,7 @@ class TuneTest : public ::testing::Test {
     dir_ = fs::temp_directory_path() / ("kobako_tune_" + std::to_string(getpid()));
     fs::create_directories(dir_ / "sound");
     fs::current_path(dir_);
+    setenv("XDG_CACHE_HOME", (dir_ / "cache").c_str(), 1);
   }
   // The audio device opened with the sound fonts named (nullptr: the usual search).
   void OpenAudio(const char* soundFonts) {
@@ -152,6 +154,44 @@ TEST_F(TuneTest, TuneStartsAgainAtItsLastEventAsHeard) {
   for (size_t k = 1; k < starts.size(); ++k) {
     EXPECT_NEAR((starts[k] - starts[k - 1]) * 10.0, 400.0, 20.0) << "between notes " << k;
   }
+}
+
+// The tune synthesised on a first run is kept and read back on the next, sample for sample; a
+// kept file that is damaged is synthesised again instead.
+TEST_F(TuneTest, SynthesisedTuneIsKeptForTheNextRun) {
+  const std::string font = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+  if (!fs::exists(font)) GTEST_SKIP() << "no sound font";
+  const std::vector<uint8_t> bytes = MakeOneNoteMidi(300);
+  const std::vector<char> midi(bytes.begin(), bytes.end());
+  // A second of the tune as the device would take it, from a fresh start (the synthesiser needs
+  // a few hundredths of a second for all of this one).
+  auto heard = [&](std::string* why) {
+    SynthesisedTune tune;
+    EXPECT_TRUE(tune.Start(midi, font, 44100, why)) << *why;
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    tune.PlayFromStart();
+    std::vector<int16_t> out(2 * 44100);
+    tune.Fill(out.data(), 44100);
+    return out;
+  };
+  std::string why;
+  const std::vector<int16_t> first = heard(&why);
+  std::vector<fs::path> kept;
+  for (const auto& entry : fs::directory_iterator(dir_ / "cache" / "kobako")) {
+    if (entry.path().extension() == ".pcm") kept.push_back(entry.path());
+  }
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_EQ(heard(&why), first);
+  // What is heard next comes from the kept file: a frame marked in it is heard so.
+  {
+    std::fstream file(kept[0], std::ios::in | std::ios::out | std::ios::binary);
+    const int16_t mark = 12345;
+    file.seekp(22 + 100 * 4);  // after the 22-byte header, frame 100's left sample
+    file.write(reinterpret_cast<const char*>(&mark), sizeof mark);
+  }
+  EXPECT_EQ(heard(&why)[200], 12345);
+  fs::resize_file(kept[0], fs::file_size(kept[0]) - 2);
+  EXPECT_EQ(heard(&why), first);
 }
 
 }  // namespace

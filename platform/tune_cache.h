@@ -1,0 +1,22 @@
+// The synthesised tune kept between runs in the player's cache folder, so that only the first run
+// ever synthesises it: $XDG_CACHE_HOME/kobako (or ~/.cache/kobako), one file per tune, sound font,
+// rate and synthesiser version. A file that is damaged or of another size is not used.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Where the tune synthesised from `midi` with `soundFont` at `rate` is kept; empty when the
+// player has no cache folder.
+std::string TuneCachePath(const std::vector<char>& midi, const std::string& soundFont, int rate);
+
+// The frames (stereo, 16-bit) of a kept tune and the frame it loops at; false when the file is
+// missing, not a regular file, damaged, or longer than `maxFrames`.
+bool ReadTuneCache(const std::string& path, int64_t maxFrames, std::vector<int16_t>* frames,
+                   int64_t* length);
+
+// Keeps `frames` frames, held in blocks of `blockFrames`, looping at `length`; nothing is left
+// behind when the file cannot be written whole.
+bool WriteTuneCache(const std::string& path, const std::vector<std::unique_ptr<int16_t[]>>& blocks,
+                    int blockFrames, int64_t frames, int64_t length);
