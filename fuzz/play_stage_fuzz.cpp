@@ -68,10 +68,7 @@ void Open() {
 // Everything a stage, its play and its clear leave behind, back to a fresh game.
 void ResetGame(int stage, int progress) {
   ResetWorld(stage);
-  StageClear = 0;
-  ClearCnt = 0;
-  for (int i = 0; i < CLEAR_PIECES; i++) ClearDrop[i] = -20 * i;
-  ClearSpread = 0;
+  ResetClearSequence();
   ResetSteps();
   KeyRepeat = 0;
   SpaceHeld = 0;
@@ -168,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int frame = 0; frame < PLAY_FRAMES || StageClear != 0; frame++) {
     RenderStage();
     if (StageClear != 0) {
-      const bool over = ClearFrame(ClearCnt == 0 ? rescuePatience : messagePatience);
+      const bool over = ClearFrame(Clear.ClearCnt == 0 ? rescuePatience : messagePatience);
       Present();
       CheckWorld();
       if (over) break;

@@ -52,18 +52,23 @@ void HeadlessBackend::SetKeyDown(int vk, bool down) {
   }
 }
 
-bool HeadlessBackend::SavePng(const std::string& path) const {
+bool HeadlessBackend::SavePng(const std::string& path) {
   if (primary_.empty()) return false;
-  SDL_Surface* frame =
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint16_t*>(primary_.data()), width_, height_,
-                                         16, width_ * 2, SDL_PIXELFORMAT_RGB565);
-  if (frame == nullptr) return false;
+  SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(primary_.data(), width_, height_, 16,
+                                                          width_ * 2, SDL_PIXELFORMAT_RGB565);
+  if (frame == nullptr) return PngNotSaved(path);
   SDL_Surface* rgb = SDL_ConvertSurfaceFormat(frame, SDL_PIXELFORMAT_RGB24, 0);
   SDL_FreeSurface(frame);
-  if (rgb == nullptr) return false;
+  if (rgb == nullptr) return PngNotSaved(path);
   bool saved = IMG_SavePNG(rgb, path.c_str()) == 0;
   SDL_FreeSurface(rgb);
-  return saved;
+  if (!saved) return PngNotSaved(path);
+  return true;
+}
+
+bool HeadlessBackend::PngNotSaved(const std::string& path) {
+  DebugLine(("kobako: " + path + " not saved: " + SDL_GetError() + "\n").c_str());
+  return false;
 }
 
 void HeadlessBackend::Reset() {

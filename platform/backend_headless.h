@@ -47,7 +47,9 @@ class HeadlessBackend : public Backend {
   const std::vector<uint16_t>& PrimaryPixels() const { return primary_; }
   int PrimaryWidth() const { return width_; }
   int PrimaryHeight() const { return height_; }
-  bool SavePng(const std::string& path) const;
+  // Writes the last picture shown as a PNG file; a failure puts the library's reason on the debug
+  // output.
+  bool SavePng(const std::string& path);
   // The tune reaching its end.
   void FinishMusic() { musicPlaying_ = false; }
   int MusicStarts() const { return musicStarts_; }
@@ -79,4 +81,6 @@ class HeadlessBackend : public Backend {
   bool musicPlaying_ = false;
   int musicStarts_ = 0;
   std::string musicPath_;
+
+  bool PngNotSaved(const std::string& path);
 };

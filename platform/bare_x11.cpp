@@ -3,7 +3,17 @@
 #include <SDL_syswm.h>
 #include <X11/Xatom.h>
 
+#include <cstring>
+#include <string>
+
+#include "platform/win.h"
+
 namespace {
+
+// The window stays as SDL left it; the debug output says why.
+void NotCovered(const std::string& why) {
+  OutputDebugLine("kobako: full screen not covered: " + why);
+}
 
 // A window manager that follows the desktop conventions names itself on the root window.
 bool HasWindowManager(Display* display) {
@@ -16,7 +26,13 @@ bool HasWindowManager(Display* display) {
   const int status = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
                                         XA_WINDOW, &type, &format, &count, &after, &data);
   if (data != nullptr) XFree(data);
-  return status == Success && count > 0;
+  if (status != Success) {
+    // Taken as no window manager: the game then covers the screen itself.
+    OutputDebugLine("kobako: cannot read the root window's window manager mark (X error " +
+                    std::to_string(status) + ")");
+    return false;
+  }
+  return count > 0;
 }
 
 }  // namespace
@@ -25,13 +41,19 @@ void CoverScreenWithoutWindowManager(SDL_Window* window) {
   if (window == nullptr || (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) == 0) {
     return;
   }
+  // Other video drivers have no window information to give; that is no failure.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr || std::strcmp(driver, "x11") != 0) return;
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  if (!SDL_GetWindowWMInfo(window, &info)) return NotCovered(SDL_GetError());
+  if (info.subsystem != SDL_SYSWM_X11) return;
   Display* display = info.info.x11.display;
   if (HasWindowManager(display)) return;
   SDL_Rect bounds;
-  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) != 0) return;
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &bounds) != 0) {
+    return NotCovered(SDL_GetError());
+  }
   XMoveResizeWindow(display, info.info.x11.window, bounds.x, bounds.y,
                     static_cast<unsigned>(bounds.w), static_cast<unsigned>(bounds.h));
   XFlush(display);

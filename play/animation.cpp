@@ -4,6 +4,9 @@
 
 namespace {
 
+// The picture column shown in each quarter of the cycle.
+constexpr int AnimeTable[4] = {0, 1, 0, 2};
+
 // Six frames per picture, 24 frames per cycle.
 void Step(int& anime, int& counter) {
   if (counter < 0 || counter > 23) counter = 0;  // never outside the table

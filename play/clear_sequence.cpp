@@ -7,9 +7,7 @@
 #include "world/stage_map.h"
 #include "world/world.h"
 
-int ClearCnt = 0;
-int ClearDrop[CLEAR_PIECES] = {0, -20, -40, -60, -80};
-int ClearSpread = 0;
+ClearState Clear;
 
 namespace {
 
@@ -39,12 +37,13 @@ void HoldStill() {
 
 void DropPieces() {
   for (int i = 0; i < CLEAR_PIECES; i++) {
-    ClearDrop[i] += 20 - i;
-    if (ClearDrop[i] > REST_Y) ClearDrop[i] = REST_Y;
+    Clear.ClearDrop[i] += 20 - i;
+    if (Clear.ClearDrop[i] > REST_Y) Clear.ClearDrop[i] = REST_Y;
   }
   for (int i = 0; i < CLEAR_PIECES; i++) {
     RECT piece = {i * PIECE_W, 0, i * PIECE_W + PIECE_W, PICTURE_H};
-    BltClipped(lpBackbuffer, PICTURE_X + i * PIECE_W, ClearDrop[i], lpClea, piece, KEYED_COPY);
+    BltClipped(lpBackbuffer, PICTURE_X + i * PIECE_W, Clear.ClearDrop[i], lpClea, piece,
+               KEYED_COPY);
   }
 }
 
@@ -52,18 +51,11 @@ void DropPieces() {
 void SpreadRows() {
   for (int r = 0; r < PICTURE_H; r++) {
     RECT row = {0, r, PICTURE_W, r + 1};
-    int shift = (r / 5 + 20) * ClearSpread;
+    int shift = (r / 5 + 20) * Clear.ClearSpread;
     int x = r % 2 == 0 ? PICTURE_X - shift : PICTURE_X + shift;
     BltClipped(lpBackbuffer, x, REST_Y + r, lpClea, row, KEYED_COPY);
   }
-  ClearSpread++;
-}
-
-void ResetSequence() {
-  StageClear = 0;
-  ClearCnt = 0;
-  for (int i = 0; i < CLEAR_PIECES; i++) ClearDrop[i] = -20 * i;
-  ClearSpread = 0;
+  Clear.ClearSpread++;
 }
 
 bool AllCleared() {
@@ -75,26 +67,31 @@ bool AllCleared() {
 
 }  // namespace
 
+void ResetClearSequence() {
+  StageClear = 0;
+  Clear = ClearState{};
+}
+
 ClearResult ClearSequence() {
-  if (ClearCnt == 0) ShowRescue();
-  ClearCnt++;
-  if (ClearCnt < 15) return CLEAR_RUNNING;
-  if (ClearCnt < 20) {
+  if (Clear.ClearCnt == 0) ShowRescue();
+  Clear.ClearCnt++;
+  if (Clear.ClearCnt < 15) return CLEAR_RUNNING;
+  if (Clear.ClearCnt < 20) {
     StopWhereStanding();
     return CLEAR_RUNNING;
   }
-  if (ClearCnt < 60) {
+  if (Clear.ClearCnt < 60) {
     DropPieces();
     HoldStill();
     return CLEAR_RUNNING;
   }
-  if (ClearCnt < CLEAR_FRAMES) {
+  if (Clear.ClearCnt < CLEAR_FRAMES) {
     SpreadRows();
     HoldStill();
     return CLEAR_RUNNING;
   }
 
-  ResetSequence();
+  ResetClearSequence();
   StageNode& node = StageNodes[StageNo];
   node.Cleared = 1;
   ShowMessage();

@@ -22,10 +22,8 @@ class ClearSequenceTest : public StageTest {
  protected:
   void SetUp() override {
     StageTest::SetUp();
+    ResetClearSequence();
     StageClear = 1;
-    ClearCnt = 0;
-    ClearSpread = 0;
-    for (int i = 0; i < CLEAR_PIECES; i++) ClearDrop[i] = -20 * i;
     // Each window that opens is closed: Space is released, then pressed again.
     TestBackend().SetPresentHook([this](int) {
       windowFrames_++;
@@ -48,7 +46,7 @@ class ClearSequenceTest : public StageTest {
 
   static std::array<int, CLEAR_PIECES> Drops() {
     std::array<int, CLEAR_PIECES> d;
-    for (int i = 0; i < CLEAR_PIECES; i++) d[i] = ClearDrop[i];
+    for (int i = 0; i < CLEAR_PIECES; i++) d[i] = Clear.ClearDrop[i];
     return d;
   }
 
@@ -61,7 +59,7 @@ TEST_F(ClearSequenceTest, RescueWindowOpensOnTheFirstFrameOnly) {
   int afterRescue = windowFrames_;
   RunFrames(98);
   EXPECT_EQ(windowFrames_, afterRescue);
-  EXPECT_EQ(ClearCnt, 99);
+  EXPECT_EQ(Clear.ClearCnt, 99);
 }
 
 TEST_F(ClearSequenceTest, PiecesStandAtTheirStepsOnFrame20) {
@@ -84,7 +82,7 @@ TEST_F(ClearSequenceTest, PiecesStandAtTheirStepsOnFrame20) {
 
 TEST_F(ClearSequenceTest, AllPiecesRestAt200FromFrame37) {
   RunFrames(36);
-  EXPECT_LT(ClearDrop[CLEAR_PIECES - 1], 200);
+  EXPECT_LT(Clear.ClearDrop[CLEAR_PIECES - 1], 200);
   for (int frame = 37; frame <= 59; frame++) {
     Frame();
     std::array<int, CLEAR_PIECES> rest = {200, 200, 200, 200, 200};
@@ -144,8 +142,8 @@ TEST_F(ClearSequenceTest, EndMarksTheStageOpensItsNeighboursAndGoesToTheSelect) 
   for (int n : {5, 7, 2}) EXPECT_EQ(StageNodes[n].Open, 1) << n;
   EXPECT_EQ(StageNodes[6].Open, 0);
   EXPECT_EQ(StageClear, 0);
-  EXPECT_EQ(ClearCnt, 0);
-  EXPECT_EQ(ClearSpread, 0);
+  EXPECT_EQ(Clear.ClearCnt, 0);
+  EXPECT_EQ(Clear.ClearSpread, 0);
   std::array<int, CLEAR_PIECES> start = {0, -20, -40, -60, -80};
   EXPECT_EQ(Drops(), start);
   EXPECT_NE(lpBack, nullptr);

@@ -59,11 +59,8 @@ class StageScenes : public StageTest {
     WriteBitmap("img/back2.bmp", 640, 480, [](int, int) { return kStageBack; });
     WriteBitmap("img/hero.bmp", 64, 64, [](int, int) { return kHeroColour; });
     WriteBitmap("img/other.bmp", 64, 64, [](int, int) { return kOtherHero; });
-    StageClear = 0;
+    ResetClearSequence();
     StageIntro = 0;
-    ClearCnt = 0;
-    ClearSpread = 0;
-    for (int i = 0; i < CLEAR_PIECES; i++) ClearDrop[i] = -20 * i;
     CurrentScene = PlayScene;
     // Far from the frame times earlier tests left behind.
     TestBackend().SetClock(1000000);
@@ -240,7 +237,7 @@ TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {
 
 TEST_F(StageScenes, KeysDoNothingWhileTheClearSequenceRuns) {
   StageClear = 1;
-  ClearCnt = 5;  // past the rescue window
+  Clear.ClearCnt = 5;  // past the rescue window
   TestBackend().SetKeyDown(VK_SHIFT, true);
   TestBackend().SetKeyDown(VK_RIGHT, true);
   TestBackend().SetKeyDown(VK_CONTROL, true);
@@ -250,7 +247,7 @@ TEST_F(StageScenes, KeysDoNothingWhileTheClearSequenceRuns) {
   EXPECT_EQ(Chara.Move, 0);
   EXPECT_EQ(ShiftHeld, 0);
   EXPECT_LT(TestBackend().PeekClock() - start, 5u * 100u);
-  EXPECT_EQ(ClearCnt, 10);
+  EXPECT_EQ(Clear.ClearCnt, 10);
   EXPECT_EQ(Presents(), 5);
 }
 

@@ -10,6 +10,14 @@ constexpr int NODE_COUNT = 11;
 // The map's directions, in the order of a node's Links; opposite directions lie two apart.
 enum MapDirection { kMapUp = 0, kMapRight = 1, kMapDown = 2, kMapLeft = 3 };
 
+// Each node's neighbours by MapDirection on the map of a first visit; -1 for none. Node 0's up
+// link stays empty here: the stage select joins node 10 above it once nodes 0 to 9 are cleared.
+inline constexpr int8_t NODE_LINKS[NODE_COUNT][4] = {
+    {-1, 1, -1, -1}, {2, -1, -1, 0},  {3, 4, 1, -1},   {-1, -1, 2, -1},
+    {5, -1, 7, 2},   {-1, 6, 4, -1},  {-1, -1, -1, 5}, {4, 8, -1, -1},
+    {9, -1, -1, 7},  {-1, -1, 8, -1}, {-1, -1, 0, -1},
+};
+
 struct StageNode {
   int32_t Id;
   int32_t X, Y;

@@ -9,7 +9,6 @@ int VMAX = 0;
 int TileOffX[TMAX * TMAX];
 int TileOffY[TMAX * TMAX];
 int TileMark[TMAX][TMAX];
-const int AnimeTable[4] = {0, 1, 0, 2};
 
 int StageNo = 0;
 int Area = 0;

@@ -58,7 +58,6 @@ extern int VMAX;
 extern int TileOffX[TMAX * TMAX];
 extern int TileOffY[TMAX * TMAX];
 extern int TileMark[TMAX][TMAX];
-extern const int AnimeTable[4];
 
 extern int StageNo;
 extern int Area;

@@ -4,18 +4,32 @@
 #include <fstream>
 #include <sstream>
 
+#include "world/stage_map.h"
+
 const int kPlayOrder[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
 namespace {
 
-// The map's links as the cursor walks them: up, right, down, left (-1 for none), with node 0's
-// up link to node 10 that appears once nodes 0 to 9 are cleared.
-const int kLinks[11][4] = {
-    {10, 1, -1, -1}, {2, -1, -1, 0},  {3, 4, 1, -1},   {-1, -1, 2, -1},
-    {5, -1, 7, 2},   {-1, 6, 4, -1},  {-1, -1, -1, 5}, {4, 8, -1, -1},
-    {9, -1, -1, 7},  {-1, -1, 8, -1}, {-1, -1, 0, -1},
-};
-const char* const kArrowNames[4] = {"Up", "Right", "Down", "Left"};
+// The map's links as the cursor walks them, with node 0's up link to node 10 that the stage
+// select adds once nodes 0 to 9 are cleared; -1 for none.
+int LinkFrom(int node, int direction) {
+  if (node == 0 && direction == kMapUp) return 10;
+  return NODE_LINKS[node][direction];
+}
+
+// The script's name of the arrow key that moves the map cursor in direction.
+const char* ArrowName(int direction) {
+  switch (direction) {
+    case kMapUp:
+      return "Up";
+    case kMapRight:
+      return "Right";
+    case kMapDown:
+      return "Down";
+    default:
+      return "Left";
+  }
+}
 
 // Frames the solution scripts run on after the win (kobako-solve keeps the rescue on screen).
 constexpr int kSolutionFramesAfterWin = 30;
@@ -106,14 +120,14 @@ void FrontEnd(std::ostream& out, const char* round) {
 
 std::vector<std::string> CursorPath(int from, int to) {
   // Breadth-first over the links: the shortest walk, first found in up/right/down/left order.
-  int previous[11], arrow[11];
-  for (int i = 0; i < 11; i++) previous[i] = -2;
+  int previous[NODE_COUNT], arrow[NODE_COUNT];
+  for (int i = 0; i < NODE_COUNT; i++) previous[i] = -2;
   previous[from] = -1;
   std::vector<int> queue = {from};
   for (size_t head = 0; head < queue.size(); head++) {
     int node = queue[head];
     for (int d = 0; d < 4; d++) {
-      int next = kLinks[node][d];
+      int next = LinkFrom(node, d);
       if (next < 0 || previous[next] != -2) continue;
       previous[next] = node;
       arrow[next] = d;
@@ -123,7 +137,7 @@ std::vector<std::string> CursorPath(int from, int to) {
   std::vector<std::string> path;
   if (previous[to] == -2) return path;
   for (int node = to; node != from; node = previous[node])
-    path.insert(path.begin(), kArrowNames[arrow[node]]);
+    path.insert(path.begin(), ArrowName(arrow[node]));
   return path;
 }
 

@@ -14,6 +14,7 @@
 #include "tools/solve/script.h"
 #include "tools/solve/search.h"
 #include "world/datafile.h"
+#include "world/kinds.h"
 #include "world/setup.h"
 #include "world/world.h"
 
@@ -82,7 +83,7 @@ TEST_F(Stages, WinningBoxHoldsTheVillagerOfTheRescueLine) {
     int winners = 0;
     for (int i = 0; i < BMAX; i++) {
       int kind = ItemKind(Items[i]);
-      if ((kind == 4 || kind == 5) && Items[i].Act != -1) {
+      if ((kind == kBox || kind == kChest) && Items[i].Act != -1) {
         EXPECT_EQ(Items[i].Act, kRescued[stage]) << "stage " << stage;
         winners++;
       }
