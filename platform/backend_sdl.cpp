@@ -277,7 +277,10 @@ void SdlBackend::PumpMessages(uint32_t waitMs) {
   // second, and each look costs a round trip to the display server.
   SDL_Event event;
   if (waitMs == 0) {
-    SDL_PumpEvents();
+    // Every key the game reads asks for a look; one a millisecond keeps them all fresh.
+    const uint32_t now = SDL_GetTicks();
+    if (now != lastLook_) SDL_PumpEvents();
+    lastLook_ = now;
   } else if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
     HandleEvent(event);
   }

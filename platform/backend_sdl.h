@@ -68,6 +68,7 @@ class SdlBackend : public Backend {
   bool videoReady_ = false;
   bool audioReady_ = false;
   bool closePosted_ = false;
+  uint32_t lastLook_ = 0;  // when the desktop's events were last looked at without waiting
   std::string windowFailure_;
   std::string soundFont_;  // empty: the tune cannot be played
   bool debugToStderr_ = false;
