@@ -4,16 +4,12 @@
 
 namespace {
 
-typedef uint16_t Lanes __attribute__((vector_size(32)));
-constexpr int64_t kLanes = 16;
+typedef uint16_t Lanes __attribute__((vector_size(16)));
+constexpr int64_t kLanes = 8;
 
 }  // namespace
 
-// The stage is drawn mostly with this: built twice, and the wider build used where the processor
-// has AVX2.
-__attribute__((target_clones("avx2", "default"))) void KeyedCopyRow(uint16_t* dst,
-                                                                    const uint16_t* src, int64_t n,
-                                                                    uint16_t key) {
+void KeyedCopyRow(uint16_t* dst, const uint16_t* src, int64_t n, uint16_t key) {
   Lanes k = {};
   k += key;
   int64_t i = 0;
