@@ -2,5 +2,5 @@
 #pragma once
 #include <cstdint>
 
-// Copies the pixels of a row that differ from the key, eight at a time.
+// Copies the pixels of a row that differ from the key, eight or sixteen at a time.
 void KeyedCopyRow(uint16_t* dst, const uint16_t* src, int64_t n, uint16_t key);
