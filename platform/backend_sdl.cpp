@@ -160,7 +160,12 @@ void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool
   const ScreenRect changed =
       hasPicture_ ? ChangedPart(shown_.data(), pixels) : ScreenRect{0, 0, SCREEN_W, SCREEN_H};
   if (changed.Empty()) return;
-  shown_.assign(pixels, pixels + count);
+  if (!hasPicture_) shown_.assign(pixels, pixels + count);
+  // Only the rows that changed need copying into the picture kept.
+  for (int y = changed.y; hasPicture_ && y < changed.y + changed.h; ++y) {
+    std::copy(pixels + y * width + changed.x, pixels + y * width + changed.x + changed.w,
+              shown_.begin() + y * width + changed.x);
+  }
   hasPicture_ = true;
   Render(changed);
 }
