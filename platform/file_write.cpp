@@ -23,3 +23,11 @@ int OpenBeside(const std::string& path, std::string* temp) {
   *temp = path + ".XXXXXX";
   return mkostemp(temp->data(), O_CLOEXEC);
 }
+
+std::string PlayerFolder(const char* variable, const char* homeFallback) {
+  const char* folder = std::getenv(variable);
+  if (folder != nullptr && folder[0] == '/') return std::string(folder) + "/kobako";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && home[0] == '/') return std::string(home) + "/" + homeFallback + "/kobako";
+  return "";
+}

@@ -10,3 +10,7 @@ bool WriteWhole(int fd, const void* data, size_t size);
 // A temporary file beside `path` (its name is `path` and six more characters, which readers of
 // `path` never look at), opened for writing; -1 with errno set when it cannot be made.
 int OpenBeside(const std::string& path, std::string* temp);
+
+// kobako's folder under one of the player's XDG folders: $VARIABLE/kobako when VARIABLE holds an
+// absolute path, else ~/HOME_FALLBACK/kobako; empty when neither is known.
+std::string PlayerFolder(const char* variable, const char* homeFallback);

@@ -42,11 +42,8 @@ bool StopSaving(const std::string& why) {
 }  // namespace
 
 std::string PlayerProgressFile() {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data != nullptr && data[0] == '/') return std::string(data) + "/kobako/progress";
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return std::string(home) + "/.local/share/kobako/progress";
-  return "";
+  const std::string folder = PlayerFolder("XDG_DATA_HOME", ".local/share");
+  return folder.empty() ? folder : folder + "/progress";
 }
 
 void SetProgressFile(const std::string& path) {

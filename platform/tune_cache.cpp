@@ -30,18 +30,10 @@ void Hash(uint64_t* h, const std::string& text) {
   Hash(h, text.data(), text.size() + 1);
 }
 
-std::string CacheFolder() {
-  const char* cache = std::getenv("XDG_CACHE_HOME");
-  if (cache != nullptr && cache[0] == '/') return std::string(cache) + "/kobako";
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return std::string(home) + "/.cache/kobako";
-  return "";
-}
-
 }  // namespace
 
 std::string TuneCachePath(const std::vector<char>& midi, const std::string& soundFont, int rate) {
-  const std::string folder = CacheFolder();
+  const std::string folder = PlayerFolder("XDG_CACHE_HOME", ".cache");
   struct stat font;
   if (folder.empty() || stat(soundFont.c_str(), &font) != 0) return "";
   uint64_t h = 0xcbf29ce484222325ull;

@@ -43,7 +43,6 @@ struct SynthesisedTune::Synth {
   fluid_settings_t* settings = nullptr;
   fluid_synth_t* synth = nullptr;
   fluid_player_t* player = nullptr;
-  int rate = 0;
   int totalTicks = 0;
 };
 
@@ -76,7 +75,6 @@ bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& so
     return true;
   }
   auto synth = std::make_unique<Synth>();
-  synth->rate = rate;
   synth->settings = new_fluid_settings();
   if (synth->settings == nullptr) return *why = "no synthesiser settings", false;
   fluid_settings_setnum(synth->settings, "synth.sample-rate", rate);
@@ -114,7 +112,7 @@ int16_t* SynthesisedTune::Frame(int64_t index) const {
 // synthesiser (and the sound font it holds) is let go.
 void SynthesisedTune::Synthesise() {
   const int64_t at = rendered_.load(std::memory_order_relaxed);
-  const int rate = synth_->rate;
+  const int rate = rate_;
   std::unique_ptr<int16_t[]>& block = blocks_[static_cast<size_t>(at / kBlockFrames)];
   if (!block) block.reset(new int16_t[2 * kBlockFrames]());
   int16_t* out = Frame(at);
