@@ -25,9 +25,8 @@ bool FrameGate(uint32_t& last, uint32_t period) {
   // Unsigned difference: the clock wrapping round after 49.7 days does not stall the game.
   uint32_t elapsed = now - last;
   if (elapsed < period) {
-    // Rest until a millisecond before the frame is due (an event ends the rest at once), so
-    // that waiting for the next frame does not spin a whole core; the callers' loops cover the
-    // last millisecond.
+    // Rest until a millisecond before the frame is due, so that waiting for the next frame does
+    // not spin a whole core; the callers' loops cover the last millisecond.
     if (period - elapsed > 1) WaitMessageTimeout(period - elapsed - 1);
     return false;
   }

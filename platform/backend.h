@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/frame_change.h"
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -14,12 +16,15 @@ class Backend {
   // Why the window could not be opened, in the display library's words; empty when unknown.
   virtual std::string WindowFailure() const { return std::string(); }
   virtual void ShowCursor(bool show) = 0;
-  // The primary surface changed; isPresent marks a whole back-buffer copy (one frame).
-  virtual void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) = 0;
+  // The primary surface changed; isPresent marks a whole back-buffer copy (one frame). `changed`,
+  // when known, is the part that differs from the pixels of the call before; null means unknown.
+  virtual void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
+                           const ScreenRect* changed) = 0;
   virtual uint32_t Clock() = 0;
   virtual void Sleep(uint32_t ms) = 0;
   virtual bool KeyDown(int vk) = 0;
-  // Moves pending OS events into the message queue (win.cpp); may wait up to waitMs for one.
+  // Moves pending OS events into the message queue (win.cpp); when there were none, may rest up
+  // to waitMs.
   virtual void PumpMessages(uint32_t waitMs) = 0;
   // An idle turn of a loop that waits on the clock: the events go on flowing meanwhile.
   virtual void Idle(uint32_t ms) { PumpMessages(ms); }

@@ -11,7 +11,8 @@ bool HeadlessBackend::OpenWindow() {
   return windowOpen_;
 }
 
-void HeadlessBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
+void HeadlessBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
+                                  const ScreenRect*) {
   primary_.assign(pixels, pixels + static_cast<size_t>(width) * height);
   width_ = width;
   height_ = height;

@@ -15,7 +15,8 @@ class HeadlessBackend : public Backend {
   bool OpenWindow() override;
   void CloseWindow() override { windowOpen_ = false; }
   void ShowCursor(bool show) override { cursorShown_ = show; }
-  void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) override;
+  void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
+                   const ScreenRect* changed) override;
   // Every read moves the clock on by 1 ms, so loops that wait on the clock always progress.
   uint32_t Clock() override { return now_++; }
   void Sleep(uint32_t ms) override { now_ += ms; }

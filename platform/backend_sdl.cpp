@@ -145,7 +145,8 @@ void SdlBackend::ShowCursor(bool show) {
   SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) {
+void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
+                             const ScreenRect* changed) {
   if (!window_ || width != SCREEN_W || height != SCREEN_H) return;
   if (isPresent) {
     if (++presents_ == 1) {
@@ -155,19 +156,20 @@ void SdlBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool
     pacing_.AfterPresent(presents_);
   }
   // Scenes present thirty times a second whether or not anything moved: only what changed since
-  // the last picture goes to the screen, and an unchanged picture not at all.
+  // the last picture goes to the screen, and an unchanged picture not at all. The picture kept
+  // has seen every call since, so a part the caller already knows needs no search.
   const size_t count = static_cast<size_t>(width) * height;
-  const ScreenRect changed =
-      hasPicture_ ? ChangedPart(shown_.data(), pixels) : ScreenRect{0, 0, SCREEN_W, SCREEN_H};
-  if (changed.Empty()) return;
+  ScreenRect part{0, 0, SCREEN_W, SCREEN_H};
+  if (hasPicture_) part = changed != nullptr ? *changed : ChangedPart(shown_.data(), pixels);
+  if (part.Empty()) return;
   if (!hasPicture_) shown_.assign(pixels, pixels + count);
   // Only the rows that changed need copying into the picture kept.
-  for (int y = changed.y; hasPicture_ && y < changed.y + changed.h; ++y) {
-    std::copy(pixels + y * width + changed.x, pixels + y * width + changed.x + changed.w,
-              shown_.begin() + y * width + changed.x);
+  for (int y = part.y; hasPicture_ && y < part.y + part.h; ++y) {
+    std::copy(pixels + y * width + part.x, pixels + y * width + part.x + part.w,
+              shown_.begin() + y * width + part.x);
   }
   hasPicture_ = true;
-  Render(changed);
+  Render(part);
 }
 
 void SdlBackend::ShowBlack() {
@@ -278,20 +280,22 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
 }
 
 void SdlBackend::PumpMessages(uint32_t waitMs) {
-  // One look at the desktop's events per call: the idle loop comes here a thousand times a
-  // second, and each look costs a round trip to the display server.
-  SDL_Event event;
-  if (waitMs == 0) {
-    // Every key the game reads asks for a look; one a millisecond keeps them all fresh.
-    const uint32_t now = SDL_GetTicks();
-    if (now != lastLook_) SDL_PumpEvents();
+  // The game reads keys many times a frame and rests in short turns, and every look at the
+  // desktop's events costs calls to the display server and to the controller watch: one look
+  // every few milliseconds keeps keys and window fresh. The rest is a plain sleep; nothing the
+  // desktop sends is needed before the next frame, which looks again first.
+  const uint32_t now = SDL_GetTicks();
+  if (now - lastLook_ >= kLookEveryMs) {
+    SDL_PumpEvents();
     lastLook_ = now;
-  } else if (SDL_WaitEventTimeout(&event, static_cast<int>(waitMs))) {
-    HandleEvent(event);
   }
+  SDL_Event event;
+  bool handled = false;
   while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
     HandleEvent(event);
+    handled = true;
   }
+  if (!handled && waitMs > 0) SDL_Delay(waitMs);
 }
 
 bool SdlBackend::KeyDown(int vk) {

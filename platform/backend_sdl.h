@@ -34,7 +34,8 @@ class SdlBackend : public Backend {
   bool OpenWindow() override;
   void CloseWindow() override;
   void ShowCursor(bool show) override;
-  void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent) override;
+  void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
+                   const ScreenRect* changed) override;
   uint32_t Clock() override { return SDL_GetTicks(); }
   void Sleep(uint32_t ms) override { SDL_Delay(ms); }
   bool KeyDown(int vk) override;
@@ -68,7 +69,8 @@ class SdlBackend : public Backend {
   bool videoReady_ = false;
   bool audioReady_ = false;
   bool closePosted_ = false;
-  uint32_t lastLook_ = 0;  // when the desktop's events were last looked at without waiting
+  static constexpr uint32_t kLookEveryMs = 5;
+  uint32_t lastLook_ = 0;  // when the desktop's events were last looked at
   std::string windowFailure_;
   std::string soundFont_;  // empty: the tune cannot be played
   bool debugToStderr_ = false;

@@ -30,6 +30,8 @@ struct DDCOLORKEY {
 struct DeviceContext;
 typedef DeviceContext* HDC;
 
+struct ScreenRect;
+
 class DirectDrawSurface {
  public:
   DirectDrawSurface(int width, int height, bool primary);
@@ -61,11 +63,15 @@ class DirectDrawSurface {
   void Changed(bool isPresent);
 
  private:
+  // As Changed, with the part that differs from what was last shown when it is known.
+  void Show(bool isPresent, const ScreenRect* part);
+
   int width_, height_;
   bool primary_;
   bool hasKey_ = false;
   uint16_t key_ = 0;
   std::vector<uint16_t> pixels_;
+  int openWrites_ = 0;  // locks and drawing contexts handed out and not yet given back
 };
 typedef DirectDrawSurface* LPDIRECTDRAWSURFACE;
 

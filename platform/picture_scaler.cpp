@@ -1,7 +1,6 @@
 #include "platform/picture_scaler.h"
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "platform/ddraw.h"
@@ -69,32 +68,6 @@ ScreenRect PlacePicture(int windowWidth, int windowHeight) {
   at.x = (windowWidth - at.w) / 2;
   at.y = (windowHeight - at.h) / 2;
   return at;
-}
-
-ScreenRect ChangedPart(const uint16_t* before, const uint16_t* after) {
-  const size_t rowBytes = SCREEN_W * sizeof(uint16_t);
-  int top = 0;
-  while (top < SCREEN_H &&
-         std::memcmp(before + top * SCREEN_W, after + top * SCREEN_W, rowBytes) == 0) {
-    ++top;
-  }
-  if (top == SCREEN_H) return ScreenRect();
-  int bottom = SCREEN_H - 1;
-  while (std::memcmp(before + bottom * SCREEN_W, after + bottom * SCREEN_W, rowBytes) == 0) {
-    --bottom;
-  }
-  int left = SCREEN_W, right = -1;
-  for (int y = top; y <= bottom; ++y) {
-    const uint16_t* a = before + y * SCREEN_W;
-    const uint16_t* b = after + y * SCREEN_W;
-    int x = 0;
-    while (x < left && a[x] == b[x]) ++x;
-    left = std::min(left, x);
-    x = SCREEN_W - 1;
-    while (x > right && a[x] == b[x]) --x;
-    right = std::max(right, x);
-  }
-  return ScreenRect{left, top, right - left + 1, bottom - top + 1};
 }
 
 PictureScaler::PictureScaler(int windowWidth, int windowHeight)

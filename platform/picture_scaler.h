@@ -5,16 +5,10 @@
 #pragma once
 #include <cstdint>
 
-struct ScreenRect {
-  int x = 0, y = 0, w = 0, h = 0;
-  bool Empty() const { return w <= 0 || h <= 0; }
-};
+#include "platform/frame_change.h"
 
 // Where the picture lies in a window of the given size.
 ScreenRect PlacePicture(int windowWidth, int windowHeight);
-
-// The rectangle of the picture that differs between two frames; empty when none does.
-ScreenRect ChangedPart(const uint16_t* before, const uint16_t* after);
 
 class PictureScaler {
  public:

@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/ddraw.h"
+#include "platform/frame_change.h"
 #include "platform/gdi.h"
 #include "platform/pixel_rows.h"
 
@@ -91,9 +92,18 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* src, const R
   const int sy = static_cast<int>(inSrc.top + (ct - dy));
   const int tx = static_cast<int>(cl), ty = static_cast<int>(ct);
 
+  const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey_;
+  const bool wholeFrame = tx == 0 && ty == 0 && w == SCREEN_W && h == SCREEN_H;
+  // A frame put on screen: only the rows that differ are written, and the part they make up is
+  // handed on, unless something may have drawn here unseen since the last frame.
+  if (wholeFrame && primary_ && !keyed && src != this && openWrites_ == 0 && width_ == SCREEN_W &&
+      src->width_ == SCREEN_W && sx == 0 && sy == 0) {
+    const ScreenRect part = CopyChangedPart(pixels_.data(), src->pixels_.data());
+    Show(true, &part);
+    return DD_OK;
+  }
   std::vector<uint16_t> snapshot;
   const uint16_t* from_pixels = ReadablePixels(*src, *this, snapshot);
-  const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) && src->hasKey_;
   const uint16_t key = src->key_;
   for (int row = 0; row < h; ++row) {
     const uint16_t* in = from_pixels + static_cast<size_t>(sy + row) * src->width_ + sx;
@@ -104,7 +114,6 @@ HRESULT DirectDrawSurface::BltFast(int x, int y, DirectDrawSurface* src, const R
     }
     KeyedCopyRow(out, in, w, key);
   }
-  const bool wholeFrame = tx == 0 && ty == 0 && w == SCREEN_W && h == SCREEN_H;
   Changed(wholeFrame);
   return DD_OK;
 }
@@ -188,10 +197,12 @@ HRESULT DirectDrawSurface::Lock(void** bits, int32_t* pitch) {
   if (bits == nullptr || pitch == nullptr) return DDERR_GENERIC;
   *bits = pixels_.data();
   *pitch = width_ * 2;
+  ++openWrites_;
   return DD_OK;
 }
 
 HRESULT DirectDrawSurface::Unlock() {
+  openWrites_ = std::max(openWrites_ - 1, 0);
   Changed(false);
   return DD_OK;
 }
@@ -200,12 +211,14 @@ HRESULT DirectDrawSurface::GetDC(HDC* dc) {
   if (dc == nullptr) return DDERR_GENERIC;
   *dc = new DeviceContext;
   (*dc)->surface = this;
+  ++openWrites_;
   return DD_OK;
 }
 
 HRESULT DirectDrawSurface::ReleaseDC(HDC dc) {
   if (dc == nullptr) return DDERR_GENERIC;
   delete dc;
+  openWrites_ = std::max(openWrites_ - 1, 0);
   Changed(false);
   return DD_OK;
 }
@@ -216,8 +229,12 @@ void DirectDrawSurface::Release() {
 }
 
 void DirectDrawSurface::Changed(bool isPresent) {
+  Show(isPresent, nullptr);
+}
+
+void DirectDrawSurface::Show(bool isPresent, const ScreenRect* part) {
   if (!primary_) return;
-  CurrentBackend().ShowPrimary(pixels_.data(), width_, height_, isPresent);
+  CurrentBackend().ShowPrimary(pixels_.data(), width_, height_, isPresent, part);
 }
 
 HRESULT DirectDraw::SetCooperativeLevel(int, DWORD) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/backend_sdl.h"
+#include "platform/ddraw.h"
 #include "platform/win.h"
 #include "tests/support/bmp_writer.h"
 #include "tests/support/headless.h"
@@ -57,8 +59,8 @@ TEST_F(SdlTest, WindowOpensFullScreenWithoutPointer) {
 TEST_F(SdlTest, FramesReachTheScreen) {
   ASSERT_TRUE(backend_->OpenWindow());
   std::vector<uint16_t> frame(640 * 480, 0x07E0);
-  backend_->ShowPrimary(frame.data(), 640, 480, true);
-  backend_->ShowPrimary(frame.data(), 640, 480, false);
+  backend_->ShowPrimary(frame.data(), 640, 480, true, nullptr);
+  backend_->ShowPrimary(frame.data(), 640, 480, false, nullptr);
   EXPECT_EQ(backend_->PresentCount(), 1);
 }
 
@@ -83,7 +85,7 @@ TEST_F(SdlTest, PictureFillsTheWindowKeepingItsShape) {
   // Left half red, right half blue.
   std::vector<uint16_t> frame(640 * 480);
   for (int i = 0; i < 640 * 480; ++i) frame[i] = (i % 640) < 320 ? 0xF800 : 0x001F;
-  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  backend_->ShowPrimary(frame.data(), 640, 480, true, nullptr);
   int width = 0;
   int height = 0;
   SDL_GetWindowSizeInPixels(window, &width, &height);
@@ -106,7 +108,7 @@ TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
   // A checkerboard of single pixels: any blur would mix the two colours.
   std::vector<uint16_t> frame(640 * 480);
   for (int i = 0; i < 640 * 480; ++i) frame[i] = ((i % 640) + (i / 640)) % 2 ? 0xFFFF : 0x0000;
-  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  backend_->ShowPrimary(frame.data(), 640, 480, true, nullptr);
   int width = 0;
   int height = 0;
   SDL_GetWindowSizeInPixels(window, &width, &height);
@@ -118,19 +120,22 @@ TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
 }
 
 // Only the part of a frame that changed is sent to the window; what the window then shows is what
-// drawing the whole frame again gives, at a size where the filter mixes neighbouring pixels.
+// drawing the whole frame again gives, at a size where the filter mixes neighbouring pixels. The
+// frames arrive as the game sends them: a back buffer copied whole onto the primary surface.
 TEST_F(SdlTest, ChangedPartLeavesTheWindowAsAWholeRedrawWould) {
   ASSERT_TRUE(backend_->OpenWindow());
   SDL_Window* window = backend_->Window();
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowSize(window, 1000, 600);
-  std::vector<uint16_t> frame(640 * 480);
+  DirectDrawSurface primary(640, 480, true), back(640, 480, false);
+  uint16_t* frame = back.Pixels();
   for (int i = 0; i < 640 * 480; ++i) frame[i] = static_cast<uint16_t>(i * 2654435761u >> 16);
-  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  primary.BltFast(0, 0, &back, nullptr, DDBLTFAST_WAIT);
   for (int y = 53; y < 62; ++y) {
     for (int x = 101; x < 118; ++x) frame[y * 640 + x] = static_cast<uint16_t>(~frame[y * 640 + x]);
   }
-  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  primary.BltFast(0, 0, &back, nullptr, DDBLTFAST_WAIT);
+  ASSERT_TRUE(std::equal(frame, frame + 640 * 480, primary.Pixels()));
   auto shown = [window] {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
     const auto* bytes = static_cast<const uint8_t*>(screen->pixels);
@@ -143,6 +148,12 @@ TEST_F(SdlTest, ChangedPartLeavesTheWindowAsAWholeRedrawWould) {
   expose.window.windowID = SDL_GetWindowID(window);
   SDL_PushEvent(&expose);
   backend_->PumpMessages(0);
+  EXPECT_TRUE(changed == shown());
+  // And what drawing the frame afresh, after an inverted one, gives.
+  std::vector<uint16_t> inverted(frame, frame + 640 * 480);
+  for (uint16_t& pixel : inverted) pixel = static_cast<uint16_t>(~pixel);
+  backend_->ShowPrimary(inverted.data(), 640, 480, true, nullptr);
+  backend_->ShowPrimary(frame, 640, 480, true, nullptr);
   EXPECT_TRUE(changed == shown());
 }
 
@@ -197,7 +208,7 @@ TEST_F(SdlTest, ControllersPluggedInBeforeOrDuringPlayHoldKeysUntilPulledOut) {
   ASSERT_NE(before, nullptr) << SDL_GetError();
   ASSERT_TRUE(backend_->OpenWindow());
   std::vector<uint16_t> frame(640 * 480);
-  backend_->ShowPrimary(frame.data(), 640, 480, true);
+  backend_->ShowPrimary(frame.data(), 640, 480, true, nullptr);
   SDL_Joystick* during = plugIn();
   ASSERT_NE(during, nullptr) << SDL_GetError();
   backend_->PumpMessages(0);
