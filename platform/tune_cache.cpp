@@ -49,7 +49,8 @@ std::string TuneCachePath(const std::vector<char>& midi, const std::string& soun
   return folder + name;
 }
 
-bool ReadTuneCache(const std::string& path, int64_t maxFrames, std::vector<int16_t>* frames,
+bool ReadTuneCache(const std::string& path, int64_t maxFrames, int blockFrames,
+                   std::vector<std::unique_ptr<int16_t[]>>* blocks, int64_t* frames,
                    int64_t* length) {
   std::vector<char> bytes;
   const size_t limit = kHeaderSize + static_cast<size_t>(maxFrames) * 4;
@@ -60,8 +61,14 @@ bool ReadTuneCache(const std::string& path, int64_t maxFrames, std::vector<int16
   std::memcpy(length, bytes.data() + kMagicSize, sizeof *length);
   const int64_t count = static_cast<int64_t>((bytes.size() - kHeaderSize) / 4);
   if (*length <= 0 || *length > count) return false;
-  frames->resize(static_cast<size_t>(count) * 2);
-  std::memcpy(frames->data(), bytes.data() + kHeaderSize, bytes.size() - kHeaderSize);
+  // Straight from the file's bytes into the blocks the tune plays from.
+  for (int64_t at = 0; at < count; at += blockFrames) {
+    std::unique_ptr<int16_t[]>& block = (*blocks)[static_cast<size_t>(at / blockFrames)];
+    block.reset(new int16_t[2 * static_cast<size_t>(blockFrames)]());
+    std::memcpy(block.get(), bytes.data() + kHeaderSize + at * 4,
+                static_cast<size_t>(std::min<int64_t>(blockFrames, count - at)) * 4);
+  }
+  *frames = count;
   return true;
 }
 

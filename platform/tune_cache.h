@@ -11,9 +11,11 @@
 // player has no cache folder.
 std::string TuneCachePath(const std::vector<char>& midi, const std::string& soundFont, int rate);
 
-// The frames (stereo, 16-bit) of a kept tune and the frame it loops at; false when the file is
-// missing, not a regular file, damaged, or longer than `maxFrames`.
-bool ReadTuneCache(const std::string& path, int64_t maxFrames, std::vector<int16_t>* frames,
+// Reads a kept tune into `blocks` (stereo, 16-bit, `blockFrames` to a block, made as needed),
+// with its frame count and the frame it loops at; false when the file is missing, not a regular
+// file, damaged, or longer than `maxFrames` (which `blocks` must have room for).
+bool ReadTuneCache(const std::string& path, int64_t maxFrames, int blockFrames,
+                   std::vector<std::unique_ptr<int16_t[]>>* blocks, int64_t* frames,
                    int64_t* length);
 
 // Keeps `frames` frames, held in blocks of `blockFrames`, looping at `length`; nothing is left

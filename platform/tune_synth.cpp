@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 
 #include "platform/backend.h"
 #include "platform/tune_cache.h"
@@ -61,16 +60,10 @@ bool SynthesisedTune::Start(const std::vector<char>& midi, const std::string& so
   blocks_.resize(static_cast<size_t>(capacity / kBlockFrames + 1));
   // Synthesised on an earlier run: nothing to do but read it.
   cachePath_ = TuneCachePath(midi, soundFont, rate);
-  std::vector<int16_t> kept;
+  int64_t keptFrames = 0;
   int64_t keptLength = 0;
-  if (ReadTuneCache(cachePath_, capacity, &kept, &keptLength)) {
-    const int64_t frames = static_cast<int64_t>(kept.size() / 2);
-    for (int64_t at = 0; at < frames; at += kBlockFrames) {
-      blocks_[static_cast<size_t>(at / kBlockFrames)].reset(new int16_t[2 * kBlockFrames]());
-      std::memcpy(Frame(at), kept.data() + 2 * at,
-                  static_cast<size_t>(std::min<int64_t>(kBlockFrames, frames - at)) * 4);
-    }
-    rendered_ = frames;
+  if (ReadTuneCache(cachePath_, capacity, kBlockFrames, &blocks_, &keptFrames, &keptLength)) {
+    rendered_ = keptFrames;
     length_ = keptLength;
     return true;
   }
