@@ -1,6 +1,7 @@
 #include "platform/progress_file.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +25,10 @@ std::string Folder() {
   return std::filesystem::path(ProgressPath).parent_path().string();
 }
 
+std::string FileName() {
+  return std::filesystem::path(ProgressPath).filename().string();
+}
+
 // A rename or an unlink lasts through a power cut only once the folder itself is on the disk.
 void SyncFolder() {
   const int fd = open(Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -39,53 +44,81 @@ bool StopSaving(const std::string& why) {
   return false;
 }
 
-}  // namespace
+// The folder held locked for as long as it lives: another copy of the game that saves meanwhile
+// waits for it. The folder rather than the file, which every save replaces.
+class FolderLock {
+ public:
+  FolderLock() : fd_(open(Folder().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) return;
+    while (flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FolderLock() {
+    if (fd_ >= 0) close(fd_);  // lets the lock go
+  }
+  FolderLock(const FolderLock&) = delete;
+  FolderLock& operator=(const FolderLock&) = delete;
+  bool Held() const { return fd_ >= 0; }
 
-std::string PlayerProgressFile() {
-  const std::string folder = PlayerFolder("XDG_DATA_HOME", ".local/share");
-  return folder.empty() ? folder : folder + "/progress";
-}
+ private:
+  int fd_;
+};
 
-void SetProgressFile(const std::string& path) {
-  ProgressPath = path;
-  SavingStopped = false;
-}
+// The file as it is now. Missing: Found false. Found but not read (not a regular file, too large,
+// an error): Read false, with why.
+struct OnDisk {
+  bool found = false;
+  bool read = false;
+  std::string text;
+  std::string why;
+  const char* aside = "unreadable";  // the word it is moved aside under
+};
 
-bool ReadProgressFile(std::string* text) {
-  text->clear();
-  if (ProgressPath.empty()) return false;
+OnDisk ReadOnDisk() {
+  OnDisk disk;
   struct stat st;
   if (stat(ProgressPath.c_str(), &st) != 0) {
-    if (errno != ENOENT) {
-      ReportProgressFile(std::string("cannot read it (") + std::strerror(errno) +
-                         "); starting afresh");
-    }
-    return false;
+    disk.found = errno != ENOENT;
+    disk.why = std::string("cannot read it (") + std::strerror(errno) + ")";
+    return disk;
   }
+  disk.found = true;
   if (!S_ISREG(st.st_mode)) {
-    ReportProgressFile("not a regular file; starting afresh");
-    return false;
+    disk.why = "not a regular file";
+    return disk;
   }
   if (static_cast<unsigned long long>(st.st_size) > kProgressLimit) {
-    ReportProgressFile("too large for a progress file; starting afresh");
-    return false;
+    disk.why = "too large for a progress file";
+    disk.aside = "damaged";
+    return disk;
   }
   std::vector<char> bytes;
   if (!ReadRegularFile(ProgressPath, kProgressLimit, &bytes)) {
-    ReportProgressFile(std::string("cannot read it (") + std::strerror(errno) +
-                       "); starting afresh");
+    disk.why = std::string("cannot read it (") + std::strerror(errno) + ")";
+    return disk;
+  }
+  disk.read = true;
+  disk.text.assign(bytes.begin(), bytes.end());
+  return disk;
+}
+
+// Moves the file to FILE.WORD, or FILE.WORD.N when that is taken, and says so.
+bool MoveAside(const ProgressAside& aside) {
+  std::string to = ProgressPath + "." + aside.word;
+  struct stat st;
+  for (int n = 1; lstat(to.c_str(), &st) == 0; ++n) {
+    to = ProgressPath + "." + aside.word + "." + std::to_string(n);
+  }
+  if (rename(ProgressPath.c_str(), to.c_str()) != 0) {
+    ReportProgressFile(aside.why + "; cannot move it aside (" + std::strerror(errno) +
+                       "), so it stays and the progress is not saved");
     return false;
   }
-  text->assign(bytes.begin(), bytes.end());
+  ReportProgressFile(aside.why + "; moved aside to " + to);
   return true;
 }
 
-bool WriteProgressFile(const std::string& text) {
-  if (ProgressPath.empty() || SavingStopped) return false;
-  std::error_code made;
-  std::filesystem::create_directories(Folder(), made);
-  if (made) return StopSaving(made.message());
-  // The leftover of a write cut short keeps the temporary name, which reading never looks at.
+bool WriteText(const std::string& text) {
   std::string temp;
   const int fd = OpenBeside(ProgressPath, &temp);
   if (fd < 0) return StopSaving(std::strerror(errno));
@@ -109,11 +142,56 @@ bool WriteProgressFile(const std::string& text) {
   return true;
 }
 
-void RemoveProgressFile() {
+}  // namespace
+
+std::string PlayerProgressFile() {
+  const std::string folder = PlayerFolder("XDG_DATA_HOME", ".local/share");
+  return folder.empty() ? folder : folder + "/progress";
+}
+
+void SetProgressFile(const std::string& path) {
+  ProgressPath = path;
+  SavingStopped = false;
+}
+
+bool ReadProgressFile(std::string* text) {
+  text->clear();
+  if (ProgressPath.empty()) return false;
+  const std::string name = FileName();
+  RemoveOldFiles(
+      Folder(), [&name](const std::string& file) { return IsTemporaryOf(name, file); }, 60);
+  OnDisk disk = ReadOnDisk();
+  if (!disk.read) {
+    if (disk.found) ReportProgressFile(disk.why + "; starting afresh");
+    return false;
+  }
+  *text = std::move(disk.text);
+  return true;
+}
+
+bool SaveProgressFile(
+    const std::function<std::string(const std::string* kept, ProgressAside* aside)>& next) {
+  if (ProgressPath.empty() || SavingStopped) return false;
+  std::error_code made;
+  std::filesystem::create_directories(Folder(), made);
+  if (made) return StopSaving(made.message());
+  const FolderLock lock;
+  if (!lock.Held()) return StopSaving(std::strerror(errno));
+  const OnDisk disk = ReadOnDisk();
+  ProgressAside aside;
+  const std::string text = next(disk.read ? &disk.text : nullptr, &aside);
+  if (disk.found && !disk.read) aside = {disk.aside, disk.why};
+  if (!aside.word.empty() && !MoveAside(aside)) return false;
+  return WriteText(text);
+}
+
+void RemoveProgressFile(const std::function<bool(const std::string& kept)>& mayRemove) {
   if (ProgressPath.empty() || SavingStopped) return;
+  const FolderLock lock;
+  const OnDisk disk = ReadOnDisk();
+  if (!disk.read || !mayRemove(disk.text)) return;
   if (unlink(ProgressPath.c_str()) != 0) {
-    if (errno != ENOENT)
-      ReportProgressFile(std::string("cannot remove it (") + std::strerror(errno) + ")");
+    ReportProgressFile(std::string("cannot remove it (") + std::strerror(errno) + ")");
     return;
   }
   SyncFolder();

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -183,14 +185,73 @@ TEST_F(Progress, DamagedOrNewerFilesAreNamedOnceAndKeptUntilAClear) {
     EXPECT_TRUE(FirstVisit()) << file.why;
     EXPECT_EQ(Read(file_), file.text) << "left as it was";
   }
-  Play();
-  SaveProgress();
-  EXPECT_EQ(Read(file_), kPlayed) << "the first clear writes over it";
+  // The first clear moves what it cannot understand or read aside, then saves.
+  const fs::path aside = file_.string() + ".";
+  const struct {
+    std::string text;
+    fs::path to;
+  } moved[] = {{files[0].text, aside.string() + "newer"},
+               {files[2].text, aside.string() + "damaged"},
+               {files[11].text, aside.string() + "damaged.1"},
+               {"", aside.string() + "unreadable"}};
+  for (const auto& file : moved) {
+    if (file.to.extension() == ".unreadable") {
+      fs::remove(file_);
+      fs::create_symlink("/proc/self/mem", file_);  // reads fail with an I/O error
+    } else {
+      Write(file_, file.text);
+    }
+    Play();
+    testing::internal::CaptureStderr();
+    SaveProgress();
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("moved aside to " + file.to.string() + "\n"), std::string::npos) << err;
+    EXPECT_EQ(Read(file_), kPlayed);
+    if (fs::is_symlink(file.to)) {
+      EXPECT_EQ(fs::read_symlink(file.to), "/proc/self/mem");
+    } else {
+      EXPECT_EQ(Read(file.to), file.text) << file.to;
+    }
+  }
 
   fs::remove(file_);
   fs::create_directory(file_);
   EXPECT_EQ(NewRun(), "kobako: " + file_.string() + ": not a regular file; starting afresh\n");
   EXPECT_TRUE(FirstVisit());
+}
+
+TEST_F(Progress, TwoCopiesSavingAtOnceKeepEachOthersClearsAndTheResetSparesThem) {
+  InitStageMap();
+  ReadProgress();
+  // Each copy clears a stage of its own and saves, many times over, at the same moments.
+  pid_t copies[2];
+  for (int copy = 0; copy < 2; copy++) {
+    copies[copy] = fork();
+    if (copies[copy] == 0) {
+      StageNodes[copy + 1].Open = StageNodes[copy + 1].Cleared = 1;
+      SelectCursor = copy + 1;
+      for (int i = 0; i < 40; i++) SaveProgress();
+      _exit(0);
+    }
+  }
+  for (pid_t copy : copies) waitpid(copy, nullptr, 0);
+  const std::string both = Read(file_);
+  EXPECT_EQ(both.rfind("kobako progress 1\nopen 0 1 2\ncleared 1 2\ncursor ", 0), 0u) << both;
+
+  // This run cleared stage 3 only: its ending leaves the other copies' progress alone.
+  StageNodes[3].Open = StageNodes[3].Cleared = 1;
+  SelectCursor = 3;
+  SaveProgress();
+  EXPECT_EQ(Read(file_), "kobako progress 1\nopen 0 1 2 3\ncleared 1 2 3\ncursor 3\nend\n");
+  ResetProgress();
+  EXPECT_FALSE(fs::exists(file_)) << "all it holds this run has written";
+  SaveProgress();
+  Write(file_, "kobako progress 1\nopen 0 4\ncleared 4\ncursor 4\nend\n");
+  ResetProgress();
+  EXPECT_TRUE(fs::exists(file_)) << "stage 4 was cleared by another copy";
+  Write(file_, "kobako progress 2\n");
+  ResetProgress();
+  EXPECT_TRUE(fs::exists(file_)) << "a newer kobako's file stays";
 }
 
 TEST_F(Progress, AFolderThatCannotBeMadePlaysOnWithoutSaving) {
@@ -215,7 +276,11 @@ TEST_F(Progress, AnInterruptedWriteLeavesThePreviousProgress) {
   // Leftovers of writes cut short: a temporary file half written, another empty.
   Write(file_.string() + ".x7Qa2b", std::string(kPlayed).substr(0, 25));
   Write(file_.string() + ".Zz0000", "");
+  Write(file_.string() + ".old123", "");  // left by a save cut short two minutes ago
+  const auto then = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+  fs::last_write_time(file_.string() + ".old123", then);
   EXPECT_EQ(NewRun(), "");
+  EXPECT_FALSE(fs::exists(file_.string() + ".old123"));
   EXPECT_EQ(SelectCursor, 3);
   EXPECT_EQ(StageNodes[2].Cleared, 1);
 

@@ -17,6 +17,8 @@ constexpr char kHeader[] = "kobako progress ";
 
 StageProgress Kept;
 bool HasKept = false;
+// Everything this run has read from the file or written to it: what its reset may remove.
+StageProgress Known;
 
 std::vector<std::string> Split(const std::string& text, char at) {
   std::vector<std::string> parts;
@@ -84,32 +86,20 @@ bool Possible(const StageProgress& progress, std::string* why) {
   return true;
 }
 
-}  // namespace
+enum class Verdict { kRead, kNewer, kDamaged };
 
-std::string ProgressText() {
-  std::string open = "open", cleared = "cleared";
-  for (int i = 0; i < NODE_COUNT; i++) {
-    const std::string number = " " + std::to_string(i);
-    // A stage played straight from kobako-headless --stage need not be open; cleared, it is.
-    if (StageNodes[i].Open || StageNodes[i].Cleared) open += number;
-    if (StageNodes[i].Cleared) cleared += number;
-  }
-  return kHeader + std::to_string(kVersion) + "\n" + open + "\n" + cleared + "\ncursor " +
-         std::to_string(SelectCursor) + "\nend\n";
-}
-
-bool ParseProgress(const std::string& text, StageProgress* progress, std::string* why) {
+Verdict Parse(const std::string& text, StageProgress* progress, std::string* why) {
   const std::vector<std::string> lines = Split(text, '\n');
   const size_t headerSize = sizeof kHeader - 1;
   if (lines[0].compare(0, headerSize, kHeader) != 0) {
     *why = "not a kobako progress file";
-    return false;
+    return Verdict::kDamaged;
   }
   int version = 0;
   const bool versioned = Number(lines[0].substr(headerSize), &version) && version > 0;
   if (versioned && version > kVersion) {
     *why = "from a newer kobako (progress version " + std::to_string(version) + ")";
-    return false;
+    return Verdict::kNewer;
   }
   StageProgress read = {};
   int bad = 0;  // the first line that is not as written, or 0
@@ -128,15 +118,65 @@ bool ParseProgress(const std::string& text, StageProgress* progress, std::string
   }
   if (bad != 0) {
     *why = "damaged at line " + std::to_string(bad);
-    return false;
+    return Verdict::kDamaged;
   }
-  if (!Possible(read, why)) return false;
+  if (!Possible(read, why)) return Verdict::kDamaged;
   *progress = read;
+  return Verdict::kRead;
+}
+
+// The map as it stands.
+StageProgress Current() {
+  StageProgress progress = {};
+  for (int i = 0; i < NODE_COUNT; i++) {
+    // A stage played straight from kobako-headless --stage need not be open; cleared, it is.
+    progress.Open[i] = StageNodes[i].Open || StageNodes[i].Cleared;
+    progress.Cleared[i] = StageNodes[i].Cleared;
+  }
+  progress.Cursor = SelectCursor;
+  return progress;
+}
+
+std::string Text(const StageProgress& progress) {
+  std::string open = "open", cleared = "cleared";
+  for (int i = 0; i < NODE_COUNT; i++) {
+    const std::string number = " " + std::to_string(i);
+    if (progress.Open[i]) open += number;
+    if (progress.Cleared[i]) cleared += number;
+  }
+  return kHeader + std::to_string(kVersion) + "\n" + open + "\n" + cleared + "\ncursor " +
+         std::to_string(progress.Cursor) + "\nend\n";
+}
+
+// Adds the opens and clears of `more` to *progress.
+void Merge(StageProgress* progress, const StageProgress& more) {
+  for (int i = 0; i < NODE_COUNT; i++) {
+    progress->Open[i] |= more.Open[i];
+    progress->Cleared[i] |= more.Cleared[i];
+  }
+}
+
+// True when `part` opens and clears nothing that `whole` does not.
+bool Within(const StageProgress& part, const StageProgress& whole) {
+  for (int i = 0; i < NODE_COUNT; i++) {
+    if ((part.Open[i] && !whole.Open[i]) || (part.Cleared[i] && !whole.Cleared[i])) return false;
+  }
   return true;
+}
+
+}  // namespace
+
+std::string ProgressText() {
+  return Text(Current());
+}
+
+bool ParseProgress(const std::string& text, StageProgress* progress, std::string* why) {
+  return Parse(text, progress, why) == Verdict::kRead;
 }
 
 void ReadProgress() {
   HasKept = false;
+  Known = {};
   std::string text, why;
   if (!ReadProgressFile(&text)) return;
   if (!ParseProgress(text, &Kept, &why)) {
@@ -144,6 +184,7 @@ void ReadProgress() {
     return;
   }
   HasKept = true;
+  Known = Kept;
 }
 
 void RestoreProgress() {
@@ -157,10 +198,32 @@ void RestoreProgress() {
 }
 
 void SaveProgress() {
-  WriteProgressFile(ProgressText());
+  SaveProgressFile([](const std::string* kept, ProgressAside* aside) {
+    StageProgress saved = Current();
+    StageProgress onDisk;
+    std::string why;
+    const Verdict verdict = kept == nullptr ? Verdict::kRead : Parse(*kept, &onDisk, &why);
+    if (verdict != Verdict::kRead) {
+      *aside = {verdict == Verdict::kNewer ? "newer" : "damaged", why};
+    } else if (kept != nullptr) {
+      // Another copy of the game may have saved since: its clears stay, the cursor is ours.
+      Merge(&saved, onDisk);
+    }
+    Merge(&Known, saved);
+    return Text(saved);
+  });
 }
 
 void ResetProgress() {
   HasKept = false;
-  RemoveProgressFile();
+  // Only a file of this version that holds nothing this run has not read, written or played:
+  // another copy's clears since then stay.
+  StageProgress ours = Current();
+  Merge(&ours, Known);
+  RemoveProgressFile([&ours](const std::string& kept) {
+    StageProgress onDisk;
+    std::string why;
+    return Parse(kept, &onDisk, &why) == Verdict::kRead && Within(onDisk, ours);
+  });
+  Known = {};
 }
