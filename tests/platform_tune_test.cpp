@@ -182,16 +182,38 @@ TEST_F(TuneTest, SynthesisedTuneIsKeptForTheNextRun) {
   }
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(heard(&why), first);
-  // What is heard next comes from the kept file: a frame marked in it is heard so.
-  {
+  // A kept file proves itself: one with a frame, its loop frame or its length changed is removed
+  // and the tune synthesised and kept again.
+  const auto poke = [&](std::streamoff at, const void* bytes, size_t size) {
     std::fstream file(kept[0], std::ios::in | std::ios::out | std::ios::binary);
-    const int16_t mark = 12345;
-    file.seekp(22 + 100 * 4);  // after the 22-byte header, frame 100's left sample
-    file.write(reinterpret_cast<const char*>(&mark), sizeof mark);
-  }
-  EXPECT_EQ(heard(&why)[200], 12345);
+    file.seekp(at);
+    file.write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
+  };
+  const uintmax_t size = fs::file_size(kept[0]);
+  const int16_t mark = 12345;
+  poke(40 + 100 * 4, &mark, sizeof mark);  // after the 40-byte header, frame 100's left sample
+  EXPECT_EQ(heard(&why), first);
+  const int64_t loopFrame = 1;
+  poke(24, &loopFrame, sizeof loopFrame);
+  EXPECT_EQ(heard(&why), first);
   fs::resize_file(kept[0], fs::file_size(kept[0]) - 2);
   EXPECT_EQ(heard(&why), first);
+  EXPECT_EQ(fs::file_size(kept[0]), size) << "kept again";
+
+  // Another sound font makes another tune: it is the one kept.
+  const fs::path otherFont = dir_ / "other.sf2";
+  fs::copy_file(font, otherFont);
+  SynthesisedTune other;
+  ASSERT_TRUE(other.Start(midi, otherFont.string(), 44100, &why)) << why;
+  for (int i = 0; i < 200 && fs::exists(kept[0]); i++) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  int files = 0;
+  for (const auto& entry : fs::directory_iterator(dir_ / "cache" / "kobako")) {
+    files++;
+    EXPECT_NE(entry.path(), kept[0]);
+  }
+  EXPECT_EQ(files, 1);
 }
 
 }  // namespace
