@@ -1,9 +1,14 @@
 #include "platform/desktop_pacing.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/script.h"
 #include "platform/win.h"
@@ -68,10 +73,7 @@ bool DesktopPacing::Parse(const std::string& text, std::vector<Step>* steps, std
 }
 
 DesktopPacing::DesktopPacing() {
-  if (const char* path = std::getenv("KOBAKO_PRESENT_LOG")) {
-    log_ = std::fopen(path, "w");
-    if (log_ == nullptr) std::fprintf(stderr, "kobako: cannot write %s\n", path);
-  }
+  if (const char* path = std::getenv("KOBAKO_PRESENT_LOG")) OpenLog(path);
   if (const char* path = std::getenv("KOBAKO_SCRIPT")) {
     Script script;
     std::string error;
@@ -88,13 +90,32 @@ DesktopPacing::~DesktopPacing() {
   if (log_ != nullptr) std::fclose(log_);
 }
 
+void DesktopPacing::OpenLog(const char* path) {
+  // Without waiting for a reader, should a FIFO stand there; only a regular file is written.
+  const int fd = open(path, O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+  struct stat st = {};
+  if (fd < 0 || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || ftruncate(fd, 0) != 0 ||
+      (log_ = fdopen(fd, "w")) == nullptr) {
+    std::fprintf(stderr, "kobako: cannot write %s (%s)\n", path,
+                 fd >= 0 && S_ISREG(st.st_mode) ? std::strerror(errno) : "not a regular file");
+    if (fd >= 0) close(fd);
+    return;
+  }
+  logPath_ = path;
+}
+
 void DesktopPacing::AfterPresent(int presents) {
   if (log_ != nullptr) {
     std::fprintf(log_, "present %d %lld %lld\n", presents, Microseconds(CLOCK_REALTIME),
                  Microseconds(CLOCK_PROCESS_CPUTIME_ID));
   }
   RunSteps(presents);
-  if (log_ != nullptr) std::fflush(log_);
+  if (log_ != nullptr && (std::fflush(log_) != 0 || std::ferror(log_))) {
+    std::fprintf(stderr, "kobako: cannot write %s (%s); the log stops here\n", logPath_.c_str(),
+                 std::strerror(errno));
+    std::fclose(log_);
+    log_ = nullptr;
+  }
 }
 
 void DesktopPacing::RunSteps(int presents) {

@@ -45,10 +45,13 @@ class DesktopPacing {
  private:
   // Runs the steps of frame presents.
   void RunSteps(int presents);
+  // The log of presented frames, when `path` is a regular file (or none) that can be written.
+  void OpenLog(const char* path);
 
   std::vector<Step> steps_;  // by frame
   size_t next_ = 0;
   std::set<int> keys_;
   unsigned pad_ = 0;
   FILE* log_ = nullptr;
+  std::string logPath_;
 };

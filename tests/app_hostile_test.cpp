@@ -199,6 +199,16 @@ TEST_F(HostileMachine, DataFolderThatIsNotThereIsNamedAndTheGameStillRuns) {
       << result.err;
 }
 
+TEST_F(HostileMachine, DataFolderWithoutTheGamesFilesIsNamedAsAMissingOne) {
+  ChildRun run = Desktop();
+  Set(run, "KOBAKO_DATA", "/dev");
+  ChildResult result = RunChild(run);
+  ExpectRan(result);
+  EXPECT_NE(result.err.find("kobako: the data folder /dev holds none of the game's files"),
+            std::string::npos)
+      << result.err;
+}
+
 TEST_F(HostileMachine, WithoutADataFolderOneLineSaysWhereItLookedAndNothingIsReadFromHere) {
   const fs::path program = dir_ / "bin" / "kobako";
   fs::create_directories(program.parent_path());

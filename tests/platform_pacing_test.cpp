@@ -1,6 +1,7 @@
 // The desktop's measurement aids: the key script it plays against presented frames, the marks
 // and times it logs, and the idle wait of loops that wait on the clock.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -170,6 +171,23 @@ TEST_F(PacingRun, FrameZeroActsBeforeTheFirstFrameAndAnUnreadableScriptIsNamed) 
   const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(err.rfind("kobako: " + dir_.string() + ": cannot read", 0), 0u) << err;
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+}
+
+TEST_F(PacingRun, ALogThatIsNotARegularFileIsRefusedInOneLineWithoutWaiting) {
+  const fs::path fifo = dir_ / "fifo";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const char* path : {fifo.c_str(), "/dev/full"}) {
+    setenv("KOBAKO_PRESENT_LOG", path, 1);
+    ::testing::internal::CaptureStderr();
+    alarm(10);  // a wait for a reader ends the test here
+    {
+      DesktopPacing pacing;
+      pacing.AfterPresent(1);
+    }
+    alarm(0);
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "kobako: cannot write " + std::string(path) + " (not a regular file)\n");
+  }
 }
 
 TEST(IdleWait, HeadlessWaitLeavesTheVirtualClockToItsReaders) {
