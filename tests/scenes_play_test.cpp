@@ -21,6 +21,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 #include "play/clear_sequence.h"
 #include "play/stage_state.h"
+#include "play/windows.h"
 #include "scenes/ending.h"
 #include "scenes/pause.h"
 #include "scenes/play_scene.h"
@@ -34,6 +35,10 @@ using namespace stagefix;
 
 constexpr uint16_t kStageBack = 0x3333;
 constexpr uint16_t kOtherHero = 0x5555;
+// The villager sheet: each kind's standing picture blue, its two walking pictures red. The wipe's
+// darkening takes from each channel alone, so a darkened figure keeps its one channel.
+constexpr uint16_t kStandingVill = 0x001F;
+constexpr uint16_t kWalkingVill = 0xF800;
 
 void WriteText(const std::string& path, const std::string& text) {
   FILE* f = std::fopen(path.c_str(), "wb");
@@ -131,6 +136,42 @@ TEST_F(StageScenes, StageFileCanBringItsOwnHeroPicture) {
   StageNo = 5;
   StageStartScene();
   EXPECT_EQ(Pixel(lpChar, 10, 10), kOtherHero);
+}
+
+// Set-up leaves the villagers' pictures to the first animation step, so the wipe shows a reused
+// slot in the pose it had in the stage before; a slot an ignored record emptied shows nothing.
+TEST_F(StageScenes, WipeDrawsAReusedVillagerSlotInItsEarlierPicture) {
+  WriteBitmap("img/vill.bmp", 576, 1000,
+              [](int x, int) { return x / 64 % 3 == 0 ? kStandingVill : kWalkingVill; });
+  WriteText("data/data03.txt", "@DA,2\r\n@DH,8,0\r\n@DV\r\n0,4,4,205,1,@\r\n@E\r\n");
+  WriteText("data/data04.txt", "@DA,2\r\n@DH,8,0\r\n@DV\r\n0,2,6,200,1,@\r\n@E\r\n");
+  WriteText("data/data05.txt", "@DA,2\r\n@DH,8,0\r\n@DV\r\n0,2,6,200,1\r\n0,9,4,205,1,@\r\n@E\r\n");
+  int walking = 0, standing = 0;
+  TestBackend().SetPresentHook([&](int) {  // the wipe's first frame only
+    if (CurrentScene != StageWipeScene || WipeWidth != 16) return;
+    for (uint16_t p : TestBackend().PrimaryPixels()) {
+      walking += p != 0 && (p & 0x07FF) == 0;
+      standing += p != 0 && (p & 0xFFE0) == 0;
+    }
+  });
+  auto startStage = [&](int n) {
+    walking = standing = 0;
+    StageNo = n;
+    CurrentScene = StageStartScene;
+    for (int i = 0; i < 3; i++) Turn();
+  };
+  startStage(3);
+  // The message after the clear walks the villager on and leaves it mid-step.
+  Vills[0].AnimeCnt = 6;
+  TestBackend().SetKeyDown(VK_SPACE, true);
+  ShowMessage();
+  ASSERT_EQ(Vills[0].Anime, 1);
+  TestBackend().ReleaseAllKeys();
+  startStage(4);
+  EXPECT_GT(walking, 1000);
+  EXPECT_EQ(standing, 0);
+  startStage(5);
+  EXPECT_EQ(walking + standing, 0);
 }
 
 TEST_F(StageScenes, FirstPlayFrameHandsOverToTheWipeWithoutPresenting) {

@@ -49,8 +49,14 @@ void ClearItems() {
   for (ItemRec& item : Items) item = EmptyItem();
 }
 
+// Set-up gives no villager its picture: until the first animation step, each slot shows the one
+// it last had, so emptying the table leaves it.
 void ClearVillagers() {
-  for (VillRec& vill : Vills) vill = VillRec{};
+  for (VillRec& vill : Vills) {
+    const int anime = vill.Anime;
+    vill = VillRec{};
+    vill.Anime = anime;
+  }
 }
 
 // A record ignored whole still empties the slot it names, so nothing of an earlier stage acts.
@@ -83,7 +89,8 @@ void StoreVillager(int j, const int* f) {
 
 // One record per line: its last field ends at the CR, and the byte skipped before each record
 // is the LF. The list ends at an "@" written right after the last field's comma. It starts from
-// an empty table: a slot it counts holds what this list wrote there, or nothing.
+// an empty table: a slot it counts holds what this list wrote there, or nothing (a villager slot
+// keeping only its picture).
 int ReadList(int fieldCount, void (*store)(int, const int*), int capacity, void (*clear)()) {
   clear();
   DataPos += 4;
