@@ -3,8 +3,24 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <cinttypes>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+
+namespace {
+
+// 64-bit FNV-1a over the pixels, row after row, each pixel's low byte first.
+uint64_t PictureHash(const std::vector<uint16_t>& pixels) {
+  uint64_t hash = 0xcbf29ce484222325u;
+  for (uint16_t pixel : pixels) {
+    hash = (hash ^ (pixel & 0xFFu)) * 0x100000001b3u;
+    hash = (hash ^ (pixel >> 8)) * 0x100000001b3u;
+  }
+  return hash;
+}
+
+}  // namespace
 
 bool HeadlessBackend::OpenWindow() {
   windowOpen_ = displayAvailable_;
@@ -13,12 +29,26 @@ bool HeadlessBackend::OpenWindow() {
 
 void HeadlessBackend::ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
                                   const ScreenRect*) {
-  primary_.assign(pixels, pixels + static_cast<size_t>(width) * height);
+  const size_t count = static_cast<size_t>(width) * height;
+  // Most frames in a row are alike: the hash is worked out again only for a changed picture.
+  const bool same = frameLog_ != nullptr && !primary_.empty() && width == width_ &&
+                    height == height_ &&
+                    std::memcmp(primary_.data(), pixels, count * sizeof(uint16_t)) == 0;
+  primary_.assign(pixels, pixels + count);
   width_ = width;
   height_ = height;
-  if (!isPresent) return;
-  ++presents_;
-  if (presentHook_) presentHook_(presents_);
+  if (frameLog_ != nullptr && !same) primaryHash_ = PictureHash(primary_);
+  if (isPresent) ++presents_;
+  if (frameLog_ != nullptr) {
+    std::fprintf(frameLog_, "%d %" PRIu32 " %d %016" PRIx64 "\n", presents_, now_,
+                 isPresent ? 1 : 0, primaryHash_);
+  }
+  if (isPresent && presentHook_) presentHook_(presents_);
+}
+
+void HeadlessBackend::SetFrameLog(std::FILE* log) {
+  frameLog_ = log;
+  primaryHash_ = PictureHash(primary_);
 }
 
 bool HeadlessBackend::OpenAudio() {
@@ -38,11 +68,28 @@ void HeadlessBackend::PlayMusicFromStart() {
   if (!musicOpen_) return;
   musicPlaying_ = true;
   ++musicStarts_;
+  if (frameLog_ != nullptr) std::fprintf(frameLog_, "tune %d %" PRIu32 "\n", presents_, now_);
 }
 
 void HeadlessBackend::DebugLine(const char* text) {
   debugLines_.emplace_back(text);
   if (echoDebug_) std::fputs(text, stderr);
+  if (frameLog_ == nullptr) return;
+  // One log line whatever the text holds: its closing line break is dropped, a backslash and any
+  // other control byte are written as escapes.
+  std::string line = text;
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  std::fprintf(frameLog_, "debug %d %" PRIu32 " ", presents_, now_);
+  for (unsigned char c : line) {
+    if (c == '\\') {
+      std::fputs("\\\\", frameLog_);
+    } else if (c < 0x20 || c == 0x7F) {
+      std::fprintf(frameLog_, "\\x%02x", c);
+    } else {
+      std::fputc(c, frameLog_);
+    }
+  }
+  std::fputc('\n', frameLog_);
 }
 
 void HeadlessBackend::SetKeyDown(int vk, bool down) {

@@ -2,6 +2,7 @@
 // memory and the last primary picture kept for inspection. Runs are deterministic.
 #pragma once
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <set>
 #include <string>
@@ -43,6 +44,9 @@ class HeadlessBackend : public Backend {
   void ClearDebugLines() { debugLines_.clear(); }
   void SetEchoDebug(bool echo) { echoDebug_ = echo; }
   int PresentCount() const { return presents_; }
+  // Writes a line to log for every picture shown, debug line and start of the tune, in the order
+  // they happen (the format is in docs/DEVELOPING.md); null stops it. The caller keeps the file.
+  void SetFrameLog(std::FILE* log);
   void SetPresentHook(std::function<void(int presentCount)> hook) { presentHook_ = hook; }
   // The last picture shown on the primary surface (RGB565, row after row).
   const std::vector<uint16_t>& PrimaryPixels() const { return primary_; }
@@ -82,6 +86,8 @@ class HeadlessBackend : public Backend {
   bool musicPlaying_ = false;
   int musicStarts_ = 0;
   std::string musicPath_;
+  std::FILE* frameLog_ = nullptr;
+  uint64_t primaryHash_ = 0;  // of primary_, while a frame log is written
 
   bool PngNotSaved(const std::string& path);
 };

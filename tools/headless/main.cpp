@@ -1,11 +1,13 @@
-// kobako-headless [--data DIR] [--stage N] [--seed N] [--flatten FILE] [--progress FILE] SCRIPT
+// kobako-headless [--data DIR] [--stage N] [--seed N] [--flatten FILE] [--progress FILE]
+//                 [--frame-log FILE] SCRIPT
 // Runs the game from its normal start on the headless backend and follows the script (see
 // script.h). Exits with the game's exit code, 0 at the script's end, or 3 when a "when" waits in
 // vain. The game seeds its random numbers from the time since the program started; the runner
 // seeds them again right after the start with a fixed number (--seed, default 1) so that every
 // run repeats exactly. --flatten writes the steps as they ran, each at its own frame number.
 // The progress is kept only with --progress, in FILE, never in the player's file, so that a run
-// repeats unless asked to carry on from the one before.
+// repeats unless asked to carry on from the one before. --frame-log writes a line for every picture
+// shown, debug line and start of the tune (HeadlessBackend::SetFrameLog).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -35,12 +37,13 @@ struct Options {
   std::string scriptPath;
   std::string flatPath;      // --flatten: where to write the steps as run, at their own frames
   std::string progressPath;  // --progress: where the stage map's progress is kept
+  std::string frameLogPath;  // --frame-log: where every picture shown is logged
 };
 
 int Usage(const char* why) {
   std::fprintf(stderr,
                "kobako-headless: %s\nusage: kobako-headless [--data DIR] [--stage N] [--seed N] "
-               "[--flatten FILE] [--progress FILE] SCRIPT\n",
+               "[--flatten FILE] [--progress FILE] [--frame-log FILE] SCRIPT\n",
                why);
   return 2;
 }
@@ -59,6 +62,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       options->flatPath = argv[++i];
     } else if (arg == "--progress" && i + 1 < argc) {
       options->progressPath = argv[++i];
+    } else if (arg == "--frame-log" && i + 1 < argc) {
+      options->frameLogPath = argv[++i];
     } else if (arg == "--seed" && i + 1 < argc) {
       char* end = nullptr;
       unsigned long seed = std::strtoul(argv[++i], &end, 10);
@@ -172,12 +177,19 @@ int main(int argc, char** argv) {
   }
   if (!options.flatPath.empty()) options.flatPath = fs::absolute(options.flatPath).string();
   if (!options.progressPath.empty()) SetProgressFile(fs::absolute(options.progressPath).string());
+  // Opened before the data folder is entered; the exit flushes it, whichever way the game ends.
+  std::FILE* frameLog = nullptr;
+  if (!options.frameLogPath.empty()) {
+    frameLog = std::fopen(options.frameLogPath.c_str(), "wb");
+    if (frameLog == nullptr) return Usage(("cannot write " + options.frameLogPath).c_str());
+  }
   std::error_code cd;
   fs::current_path(options.dataDir, cd);
   if (cd) return Usage(("cannot enter " + options.dataDir).c_str());
 
   HeadlessBackend backend;
   backend.SetEchoDebug(std::getenv("KOBAKO_DEBUG") != nullptr);
+  backend.SetFrameLog(frameLog);
   SetBackend(&backend);
   Runner runner(std::move(script), backend);
   if (!options.flatPath.empty()) runner.Flatten(options.flatPath);
