@@ -4,13 +4,13 @@
 #include <string>
 
 #include "app/shell.h"
+#include "platform/clock.h"
+#include "platform/random.h"
+#include "platform/tune.h"
 #include "scenes/logo.h"
 #include "world/stage_map.h"
 
 namespace {
-
-constexpr DWORD DDSCL_FULLSCREEN = 0x01;
-constexpr DWORD DDSCL_EXCLUSIVE = 0x10;
 
 // The only failures the game reports: without a display there is nothing to play on.
 int NoDisplay(const char* what, const std::string& why = std::string()) {
@@ -21,29 +21,21 @@ int NoDisplay(const char* what, const std::string& why = std::string()) {
 }  // namespace
 
 int BringUp() {
-  if (!CreateGameWindow(WindowProc))
-    return NoDisplay("no display to open a window on", WindowFailure());
-  DirectDrawCreate(&lpDD);
-  lpDD->SetCooperativeLevel(0, DDSCL_EXCLUSIVE | DDSCL_FULLSCREEN);
-  if (lpDD->SetDisplayMode(SCREEN_W, SCREEN_H, 16) != DD_OK) {
-    lpDD->Release();
-    lpDD = nullptr;
-    return NoDisplay("cannot set the 640 x 480 display");
-  }
-  lpDD->CreatePrimarySurface(&lpPrimary);
-  lpDD->CreateSurface(SCREEN_W, SCREEN_H, &lpBackbuffer);
-  hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                      FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
-  Srand(static_cast<unsigned>(ProgramClock()));
+  if (!OpenGameWindow()) return NoDisplay("no display to open a window on", WindowFailure());
+  Display& display = TheDisplay();
+  if (!display.screen.Open()) return NoDisplay("cannot set the 640 x 480 display");
+  display.backbuffer = Surface(SCREEN_W, SCREEN_H);
+  display.font = Font(20, 12);
+  Srand(static_cast<unsigned>(MsSinceStart()));
   CurrentScene = LogoSetupScene;
   StartSharedObjects();
   ReadProgress();
   // Opened here, started by the main loop on its first idle turn.
-  mciSendStringA("open sound\\kel.mid alias bgm type sequencer", nullptr, 0);
+  OpenTune("sound\\kel.mid");
   return 0;
 }
 
-int WinMain() {
+int RunGame() {
   int failure = BringUp();
   if (failure != 0) return failure;
   return MainLoop();

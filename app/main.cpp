@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     std::fputs("kobako: no home folder to keep the progress in; playing on without saving\n",
                stderr);
   SetProgressFile(progress);
-  int exitCode = WinMain();
+  int exitCode = RunGame();
   SetBackend(nullptr);
   return exitCode;
 }

@@ -1,22 +1,23 @@
-#include <cstring>
-
 #include "app/entry.h"
 #include "app/shell.h"
+#include "platform/tune.h"
 
 int MainLoop() {
-  MSG msg;
   for (;;) {
-    // Window messages first; the scenes run only on idle turns.
-    if (PeekMessageA(&msg)) {
-      if (!GetMessageA(&msg)) return static_cast<int>(msg.wParam);
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
+    // Events first; the scenes run only on idle turns.
+    if (EventWaiting()) {
+      const GameEvent event = TakeEvent();
+      if (event == GameEvent::Quit) return 0;
+      HandleEvent(event);
       continue;
     }
     if (CurrentScene != nullptr) CurrentScene();
-    // A fresh or finished tune reports "stopped": start it again from the top.
-    char reply[20] = "";
-    mciSendStringA("status bgm mode", reply, sizeof reply);
-    if (std::strcmp(reply, "stopped") == 0) mciSendStringA("play bgm from 0", nullptr, 0);
+    // A fresh or finished tune is stopped: start it again from the top.
+    if (TuneStopped()) PlayTuneFromStart();
   }
+}
+
+void HandleEvent(GameEvent event) {
+  // Every key but Escape is polled by the scenes; closing the window ends the game the same way.
+  if (event == GameEvent::Escape || event == GameEvent::Close) ReleaseAll();
 }

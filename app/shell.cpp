@@ -1,55 +1,47 @@
 #include "app/shell.h"
 
-#include "app/shared_objects.h"
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "sound/sound_device.h"
 
 SceneFunction CurrentScene = nullptr;
-
-LPDIRECTDRAW lpDD = nullptr;
-LPDIRECTDRAWSURFACE lpPrimary = nullptr;
-LPDIRECTDRAWSURFACE lpBackbuffer = nullptr;
-HFONT hFont = nullptr;
-
-LPDIRECTDRAWSURFACE lpBack = nullptr, lpChar = nullptr, lpItem = nullptr, lpVill = nullptr,
-                    lpFram = nullptr, lpClea = nullptr, lpMenu = nullptr;
 
 int SpaceHeld = 0;
 int ShiftHeld = 0;
 uint8_t ArrowHeld = 0;
 
-MyDDraw* theDDraw = nullptr;
-SurfaceId FrameId = 0, BackId = 0;
-MyDSound* theDSound = nullptr;
+Display& TheDisplay() {
+  // Never destroyed: ReleaseAll lets go of what it holds, in its own order, while the backend
+  // that hears about it is still there.
+  static Display* display = new Display;
+  return *display;
+}
 
 bool FrameGate(uint32_t& last, uint32_t period) {
-  uint32_t now = timeGetTime();
+  uint32_t now = NowMs();
   // Unsigned difference: the clock wrapping round after 49.7 days does not stall the game.
   uint32_t elapsed = now - last;
   if (elapsed < period) {
     // Rest until a millisecond before the frame is due, so that waiting for the next frame does
     // not spin a whole core; the callers' loops cover the last millisecond.
-    if (period - elapsed > 1) WaitMessageTimeout(period - elapsed - 1);
+    if (period - elapsed > 1) RestForEvents(period - elapsed - 1);
     return false;
   }
   last = now;
   return true;
 }
 
-void Present() {
-  if (lpPrimary == nullptr || lpBackbuffer == nullptr) return;
-  lpPrimary->BltFast(0, 0, lpBackbuffer, &SCREEN_RECT, DDBLTFAST_WAIT);
-}
-
-bool KeyDown(int vk) {
-  return (GetAsyncKeyState(vk) & 0x8000) != 0;
-}
-
-bool KeyPressedOnce(int vk, int& held) {
-  if (KeyDown(vk) && held == 0) {
-    held = 1;
-    return true;
-  }
-  if (!KeyDown(vk)) held = 0;
+bool NextFrameOfLoop(uint32_t& last, uint32_t period, bool* closing) {
+  *closing = CloseRequested();
+  if (*closing) return false;
+  if (FrameGate(last, period)) return true;
+  RestForEvents(1);
   return false;
+}
+
+void Present() {
+  Display& display = TheDisplay();
+  display.screen.Present(display.backbuffer);
 }
 
 bool PressedOnce(bool down, int& held) {
@@ -61,40 +53,39 @@ bool PressedOnce(bool down, int& held) {
   return false;
 }
 
-bool ArrowPressedOnce(int vk) {
+bool KeyPressedOnce(Key key, int& held) {
+  return PressedOnce(IsKeyDown(key), held);
+}
+
+bool ArrowPressedOnce(Key key) {
   uint8_t bit = 0;
-  switch (vk) {
-    case VK_UP:
+  switch (key) {
+    case Key::Up:
       bit = kArrowUpBit;
       break;
-    case VK_DOWN:
+    case Key::Down:
       bit = kArrowDownBit;
       break;
-    case VK_LEFT:
+    case Key::Left:
       bit = kArrowLeftBit;
       break;
-    case VK_RIGHT:
+    case Key::Right:
       bit = kArrowRightBit;
       break;
     default:
       return false;
   }
-  if (KeyDown(vk) && !(ArrowHeld & bit)) {
-    ArrowHeld |= bit;
-    return true;
-  }
-  if (!KeyDown(vk)) ArrowHeld &= ~bit;
-  return false;
+  int held = (ArrowHeld & bit) != 0;
+  const bool pressed = PressedOnce(IsKeyDown(key), held);
+  ArrowHeld = static_cast<uint8_t>(held ? ArrowHeld | bit : ArrowHeld & ~bit);
+  return pressed;
 }
 
-LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height) {
-  LPDIRECTDRAWSURFACE surface = nullptr;
-  if (lpDD != nullptr) lpDD->CreateSurface(width, height, &surface);
-  return surface;
+void MakeSceneSurface(Surface& surface, int width, int height) {
+  // Surfaces belong to an open screen: before the display is up, or after its release, none.
+  surface = TheDisplay().screen.IsOpen() ? Surface(width, height) : Surface();
 }
 
-void ReleaseSurface(LPDIRECTDRAWSURFACE& surface) {
-  if (surface == nullptr) return;
-  surface->Release();
-  surface = nullptr;
+void ReleaseSurface(Surface& surface) {
+  surface = Surface();
 }

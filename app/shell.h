@@ -1,26 +1,36 @@
-// The application shell: display globals, the scene in charge, frame gate, keys, present.
+// The application shell: the display, the scene in charge, frame gate, keys, present.
 #pragma once
 #include <cstdint>
+#include <memory>
 
-#include "platform/ddraw.h"
-#include "platform/gdi.h"
-#include "platform/win.h"
+#include "gfx/picture_slots.h"
+#include "platform/keys.h"
+#include "platform/screen.h"
+#include "platform/text.h"
 
-// The whole screen, as a source or target rectangle.
-constexpr RECT SCREEN_RECT = {0, 0, SCREEN_W, SCREEN_H};
-// A keyed copy: black source pixels are left out.
-constexpr DWORD KEYED_COPY = DDBLTFAST_SRCCOLORKEY | DDBLTFAST_WAIT;
+class SoundDevice;
+
+// Every scene runs at one frame every 33 ms (about 30 a second), unless it says otherwise.
+constexpr uint32_t FRAME_PERIOD = 33;
 
 typedef void (*SceneFunction)();
 extern SceneFunction CurrentScene;
 
-extern LPDIRECTDRAW lpDD;
-extern LPDIRECTDRAWSURFACE lpPrimary;
-extern LPDIRECTDRAWSURFACE lpBackbuffer;
-extern HFONT hFont;
-
-// Scene surfaces: created by the scenes that use them, released by ReleaseAll.
-extern LPDIRECTDRAWSURFACE lpBack, lpChar, lpItem, lpVill, lpFram, lpClea, lpMenu;
+// Everything the game draws with, for the whole run: made at start-up and by the scenes,
+// released by ReleaseAll in this order.
+struct Display {
+  Screen screen;
+  Surface backbuffer;  // every frame is drawn here, then presented
+  Font font;
+  // Scene surfaces: made by the scenes that use them.
+  Surface back, chara, item, vill, fram, clea, menu;
+  // The shared objects: the picture slots with their two pictures (the window frames and the
+  // wipe background) and the sound device.
+  std::unique_ptr<PictureSlots> pictures;
+  SurfaceId frameId = 0, backId = 0;
+  std::unique_ptr<SoundDevice> sound;
+};
+Display& TheDisplay();
 
 // Held-key flags shared by every scene: a key acts once per press.
 extern int SpaceHeld;
@@ -37,25 +47,26 @@ enum ArrowBit : uint8_t {
 
 // True when at least period ms have passed since last; then last = now.
 bool FrameGate(uint32_t& last, uint32_t period);
-// Copies the whole back buffer onto the primary surface.
+// Waits for the next frame of a loop of its own (a window or the wipe): true when the frame is
+// due, false after a short rest, or when a close request waits (then the loop ends).
+bool NextFrameOfLoop(uint32_t& last, uint32_t period, bool* closing);
+// Puts the back buffer on screen.
 void Present();
-bool KeyDown(int vk);
 // A key acts once per press: true when it is down and its held flag is clear, which sets the
 // flag; a key found up clears it. The flag stays set through a change of scene, so the press
 // that changed the scene does not act again in the next one.
-bool KeyPressedOnce(int vk, int& held);
-// The same for a key already read this frame.
 bool PressedOnce(bool down, int& held);
+bool KeyPressedOnce(Key key, int& held);
 // The same for an arrow key in the menus, whose held flag is its ArrowBit in ArrowHeld.
-bool ArrowPressedOnce(int vk);
+bool ArrowPressedOnce(Key key);
 
-// Creates an off-screen surface in system memory.
-LPDIRECTDRAWSURFACE CreateOffscreen(int width, int height);
-// Releases a scene surface still held and nulls it.
-void ReleaseSurface(LPDIRECTDRAWSURFACE& surface);
+// Remakes a scene surface at width x height, black.
+void MakeSceneSurface(Surface& surface, int width, int height);
+// Lets a scene surface go.
+void ReleaseSurface(Surface& surface);
 
-// Ends the game: releases the display, the font and the shared objects, then posts the quit
-// message. A second request before the loop has stopped does nothing.
+// Ends the game: releases the display, the font and the shared objects, then asks the main loop
+// to stop. A second request before the loop has stopped does nothing.
 void ReleaseAll();
 // Set once ReleaseAll has run.
 extern bool ReleaseDone;

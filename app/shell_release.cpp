@@ -1,6 +1,7 @@
-#include "app/shared_objects.h"
 #include "app/shell.h"
-#include "sound/mydsound.h"
+#include "platform/debug.h"
+#include "platform/events.h"
+#include "sound/sound_device.h"
 
 bool ReleaseDone = false;
 
@@ -8,46 +9,39 @@ namespace {
 
 // Released in this order, each announced on the debug output while it was still alive.
 struct NamedSurface {
-  LPDIRECTDRAWSURFACE* surface;
+  Surface* surface;
   const char* line;
 };
 
 void ReleaseNamed(const NamedSurface& named) {
-  if (*named.surface == nullptr) return;
-  OutputDebugStringA(named.line);
-  (*named.surface)->Release();
-  *named.surface = nullptr;
+  if (!*named.surface) return;
+  DebugOut(named.line);
+  ReleaseSurface(*named.surface);
 }
 
 }  // namespace
 
 void ReleaseAll() {
-  // Two Escape presses can be queued before the quit message is seen; release only once.
+  // Two Escape presses can be queued before the quit is seen; release only once.
   if (ReleaseDone) return;
   ReleaseDone = true;
 
-  if (lpDD != nullptr) lpDD->RestoreDisplayMode();
-  if (lpPrimary != nullptr) lpPrimary->Release();
-  lpPrimary = nullptr;
+  Display& display = TheDisplay();
   const NamedSurface surfaces[] = {
-      {&lpBackbuffer, "lpBackbuffer\n"},
-      {&lpBack, "lpBack\n"},
-      {&lpChar, "lpChar\n"},
-      {&lpItem, "lpItem\n"},
-      {&lpVill, "lpVill\n"},
-      {&lpFram, "lpFram\n"},
-      {&lpClea, "lpClea\n"},
-      {&lpMenu, "lpMenu\n"},
+      {&display.backbuffer, "lpBackbuffer\n"},
+      {&display.back, "lpBack\n"},
+      {&display.chara, "lpChar\n"},
+      {&display.item, "lpItem\n"},
+      {&display.vill, "lpVill\n"},
+      {&display.fram, "lpFram\n"},
+      {&display.clea, "lpClea\n"},
+      {&display.menu, "lpMenu\n"},
   };
   for (const NamedSurface& named : surfaces) ReleaseNamed(named);
-  if (lpDD != nullptr) lpDD->Release();
-  lpDD = nullptr;
-  if (hFont != nullptr) DeleteObject(hFont);
-  hFont = nullptr;
-  if (theDDraw != nullptr) delete theDDraw;
-  theDDraw = nullptr;
-  if (theDSound != nullptr) delete theDSound;
-  theDSound = nullptr;
+  display.screen.Close();
+  display.font = Font();
+  display.pictures.reset();
+  display.sound.reset();
   // The tune is left playing: it ends with the process.
-  PostQuitMessage(0);
+  RequestQuit();
 }

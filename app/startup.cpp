@@ -1,21 +1,22 @@
 #include "app/entry.h"
 #include "app/shared_objects.h"
-#include "app/shell.h"
 #include "gfx/picture_names.h"
-#include "sound/mydsound.h"
+#include "sound/sound_device.h"
 #include "world/datafile.h"
 
 void StartSharedObjects() {
   ReadDataFile("data/mes.txt");
   ParseRecords();
 
-  theDDraw = new MyDDraw();
-  theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-  theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
-  theDDraw->ReadBitmap(FrameId, PICTURE_FRAME);
-  theDDraw->MakeSurface(&BackId, SCREEN_W, SCREEN_H, 0, 0);
-  theDDraw->ReadBitmap(BackId, PICTURE_WIPE);
+  Display& display = TheDisplay();
+  display.pictures = std::make_unique<PictureSlots>();
+  PictureSlots& pictures = *display.pictures;
+  pictures.DrawOnto(display.backbuffer);
+  pictures.MakeSurface(&display.frameId, 640, 1000, 0);
+  pictures.ReadBitmap(display.frameId, PICTURE_FRAME);
+  pictures.MakeSurface(&display.backId, SCREEN_W, SCREEN_H, 0);
+  pictures.ReadBitmap(display.backId, PICTURE_WIPE);
 
-  theDSound = new MyDSound();
-  theDSound->Init(0);
+  display.sound = std::make_unique<SoundDevice>();
+  display.sound->Init();
 }

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "tests/gfx_bmp565.h"
 
 namespace {
@@ -28,37 +28,29 @@ std::vector<uint16_t> Picture(int width, int height, unsigned seed) {
 
 // The game's display: FrameId (640 x 1000) and BackId (640 x 480) loaded with pictures.
 struct Display {
-  LPDIRECTDRAW dd = nullptr;
-  LPDIRECTDRAWSURFACE primary = nullptr;
-  LPDIRECTDRAWSURFACE backbuffer = nullptr;
-  std::unique_ptr<MyDDraw> draw;
+  Surface backbuffer{kScreenW, kScreenH};
+  std::unique_ptr<PictureSlots> draw;
   SurfaceId frame = 0, back = 1, sprite = 2;
 
   Display() {
-    DirectDrawCreate(&dd);
-    dd->CreatePrimarySurface(&primary);
-    dd->CreateSurface(kScreenW, kScreenH, &backbuffer);
-    draw = std::make_unique<MyDDraw>();
-    draw->AttachDevice(primary, backbuffer, dd);
+    draw = std::make_unique<PictureSlots>();
+    draw->DrawOnto(backbuffer);
     Load(&frame, 640, 1000, 1);
     Load(&back, 640, 480, 2);
     Load(&sprite, 64, 64, 3);
     FillBack();
   }
-  ~Display() {
-    draw.reset();
-    dd->Release();
-  }
+  ~Display() { draw.reset(); }
   void Load(SurfaceId* id, int w, int h, unsigned seed) {
     const std::string path = "/tmp/kobako_gfx_bench_" + std::to_string(seed) + ".bmp";
     gfxtest::WriteBmp(path, w, h, Picture(w, h, seed));
-    draw->MakeSurface(id, w, h, 0, 0);
+    draw->MakeSurface(id, w, h, 0);
     draw->ReadBitmap(*id, path.c_str());
     std::remove(path.c_str());
   }
   void FillBack() {
     const std::vector<uint16_t> pixels = Picture(kScreenW, kScreenH, 4);
-    std::copy(pixels.begin(), pixels.end(), backbuffer->Pixels());
+    std::copy(pixels.begin(), pixels.end(), backbuffer.Pixels());
   }
 };
 
@@ -90,7 +82,7 @@ struct SdlPair {
   }
 };
 
-BlitRequest Request(uint8_t mode, SurfaceId src, RECT rect, int x, int y, uint8_t level) {
+BlitRequest Request(uint8_t mode, SurfaceId src, Rect rect, int x, int y, uint8_t level) {
   BlitRequest r{};
   r.Mode = mode;
   r.Src = src;
@@ -124,7 +116,7 @@ void RunSdl(benchmark::State& state, SdlPair& pair, SDL_Rect rect, int x, int y,
 // SDL's alpha-modulated blend of a 640-wide slot picture's rectangle onto the screen.
 void RunSdlBlend(benchmark::State& state, SurfaceId slot, int height, SDL_Rect rect, int x, int y,
                  uint8_t level, bool keyed) {
-  SdlPair pair(TheDisplay().draw->Slot(slot).pixels, 640, height, kScreenW, kScreenH);
+  SdlPair pair(TheDisplay().draw->Slot(slot).pixels.get(), 640, height, kScreenW, kScreenH);
   if (keyed) SDL_SetColorKey(pair.src, SDL_TRUE, 0);
   SDL_SetSurfaceAlphaMod(pair.src, level);
   SDL_SetSurfaceBlendMode(pair.src, SDL_BLENDMODE_BLEND);
@@ -146,7 +138,7 @@ void RunMemcpy(benchmark::State& state, int w, int h) {
 
 // The rescue window: 540 x 140 of the frame picture, alpha-blended onto the back buffer.
 void Rescue_kobako(benchmark::State& state) {
-  RunKobako(state, Request(BLIT_BLEND | BLEND_ALPHA, 0, RECT{0, 0, 540, 140}, 40, 10, 128),
+  RunKobako(state, Request(BLIT_BLEND | BLEND_ALPHA, 0, Rect{0, 0, 540, 140}, 40, 10, 128),
             540 * 140);
 }
 void Rescue_sdl(benchmark::State& state) {
@@ -163,7 +155,7 @@ void Rescue_memcpy(benchmark::State& state) {
 // The darkening of a stage transition: the whole Back picture subtracted from the back buffer.
 // SDL has no subtractive surface blend; its alpha blend of the same pixels stands in.
 void Darken_kobako(benchmark::State& state) {
-  RunKobako(state, Request(BLIT_BLEND | BLEND_SUB, 1, RECT{0, 0, 640, 480}, 0, 0, 200), 640 * 480);
+  RunKobako(state, Request(BLIT_BLEND | BLEND_SUB, 1, Rect{0, 0, 640, 480}, 0, 0, 200), 640 * 480);
 }
 void Darken_sdl(benchmark::State& state) {
   RunSdlBlend(state, 1, 480, SDL_Rect{0, 0, 640, 480}, 0, 0, 200, true);
@@ -174,10 +166,10 @@ void Darken_memcpy(benchmark::State& state) {
 
 // A 64 x 64 sprite copied with its black as the colour key.
 void Sprite_kobako(benchmark::State& state) {
-  RunKobako(state, Request(BLIT_COPY, 2, RECT{0, 0, 64, 64}, 300, 200, 0), 64 * 64);
+  RunKobako(state, Request(BLIT_COPY, 2, Rect{0, 0, 64, 64}, 300, 200, 0), 64 * 64);
 }
 void Sprite_sdl(benchmark::State& state) {
-  SdlPair pair(TheDisplay().draw->Slot(2).pixels, 64, 64, kScreenW, kScreenH);
+  SdlPair pair(TheDisplay().draw->Slot(2).pixels.get(), 64, 64, kScreenW, kScreenH);
   SDL_SetColorKey(pair.src, SDL_TRUE, 0);
   RunSdl(state, pair, SDL_Rect{0, 0, 64, 64}, 300, 200, 64 * 64);
 }
@@ -187,10 +179,10 @@ void Sprite_memcpy(benchmark::State& state) {
 
 // A whole screen copied without key.
 void Screen_kobako(benchmark::State& state) {
-  RunKobako(state, Request(BLIT_COPY | 0x10, 1, RECT{0, 0, 640, 480}, 0, 0, 0), 640 * 480);
+  RunKobako(state, Request(BLIT_COPY | 0x10, 1, Rect{0, 0, 640, 480}, 0, 0, 0), 640 * 480);
 }
 void Screen_sdl(benchmark::State& state) {
-  SdlPair pair(TheDisplay().draw->Slot(1).pixels, 640, 480, kScreenW, kScreenH);
+  SdlPair pair(TheDisplay().draw->Slot(1).pixels.get(), 640, 480, kScreenW, kScreenH);
   SDL_SetSurfaceBlendMode(pair.src, SDL_BLENDMODE_NONE);
   RunSdl(state, pair, SDL_Rect{0, 0, 640, 480}, 0, 0, 640 * 480);
 }
@@ -201,9 +193,9 @@ void Screen_memcpy(benchmark::State& state) {
 // The blend done the described way, a table read per channel, for comparison with the kernel.
 void Rescue_tables(benchmark::State& state) {
   Display& display = TheDisplay();
-  const MyDDraw& d = *display.draw;
-  const uint16_t* src = d.Slot(0).pixels;
-  uint16_t* dst = display.backbuffer->Pixels();
+  const PictureSlots& d = *display.draw;
+  const uint16_t* src = d.Slot(0).pixels.get();
+  uint16_t* dst = display.backbuffer.Pixels();
   const int a = 128;
   for (auto _ : state) {
     for (int j = 0; j < 140; ++j) {

@@ -5,51 +5,40 @@
 #include <string>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/bitmap.h"
+#include "platform/surface.h"
+#include "platform/text.h"
 
 namespace {
 
 void BM_WholeFrameCopy(benchmark::State& state) {
-  DirectDrawSurface back(640, 480, false), target(640, 480, false);
-  RECT all{0, 0, 640, 480};
-  for (auto _ : state) target.BltFast(0, 0, &back, &all, DDBLTFAST_WAIT);
+  Surface back(640, 480), target(640, 480);
+  for (auto _ : state) target.CopyFrom({0, 0}, back, SCREEN_RECT);
 }
 BENCHMARK(BM_WholeFrameCopy);
 
 void BM_KeyedSpriteCopy(benchmark::State& state) {
-  DirectDrawSurface sprite(100, 100, false), back(640, 480, false);
+  Surface sprite(100, 100), back(640, 480);
   for (int i = 0; i < 100 * 100; ++i) sprite.Pixels()[i] = (i % 3) ? 0xF800 : 0;
-  DDCOLORKEY key{0, 0};
-  sprite.SetColorKey(DDCKEY_SRCBLT, &key);
-  for (auto _ : state) back.BltFast(270, 190, &sprite, nullptr, DDBLTFAST_SRCCOLORKEY);
+  sprite.SetKey(0);
+  for (auto _ : state) back.CopyFrom({270, 190}, sprite, Rect{0, 0, 100, 100}, kKeyed);
 }
 BENCHMARK(BM_KeyedSpriteCopy);
 
 void BM_PopInStretch(benchmark::State& state) {
-  DirectDrawSurface node(100, 100, false), back(640, 480, false);
-  DDCOLORKEY key{0, 0};
-  node.SetColorKey(DDCKEY_SRCBLT, &key);
-  RECT from{0, 0, 100, 100}, to{235, 215, 365, 300};
-  for (auto _ : state) back.Blt(&to, &node, &from, DDBLT_KEYSRC | DDBLT_WAIT);
+  Surface node(100, 100), back(640, 480);
+  node.SetKey(0);
+  const Rect from{0, 0, 100, 100}, to{235, 215, 365, 300};
+  for (auto _ : state) back.StretchFrom(to, node, from, kKeyed);
 }
 BENCHMARK(BM_PopInStretch);
 
 void BM_MessageWindowText(benchmark::State& state) {
-  DirectDrawSurface back(640, 480, false);
-  HFONT font = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                           FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
-  const std::string text = ShiftJisFromUtf8(
-      "おねーさんをたすけた！\r\nまおうのしろはまだとおい。\r\nつぎのステージへすすもう。");
-  RECT r{80, 50, 450, 140};
-  for (auto _ : state) {
-    HDC dc = nullptr;
-    back.GetDC(&dc);
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, font);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER);
-    back.ReleaseDC(dc);
-  }
-  DeleteObject(font);
+  Surface back(640, 480);
+  const Font font(20, 12);
+  const std::u32string text =
+      U"おねーさんをたすけた！\r\nまおうのしろはまだとおい。\r\nつぎのステージへすすもう。";
+  for (auto _ : state) DrawTextCentred(back, font, text, Rect{80, 50, 450, 140}, 0);
 }
 BENCHMARK(BM_MessageWindowText);
 
@@ -70,7 +59,7 @@ void BM_ReadScreenBitmap(benchmark::State& state) {
   file[26] = 1;
   file[28] = 24;
   for (size_t i = 54; i < file.size(); ++i) file[i] = static_cast<uint8_t>(i * 7);
-  for (auto _ : state) DeleteObject(LoadBitmapFromMemory(file.data(), file.size()));
+  for (auto _ : state) benchmark::DoNotOptimize(LoadBitmapFromMemory(file.data(), file.size()));
 }
 BENCHMARK(BM_ReadScreenBitmap);
 

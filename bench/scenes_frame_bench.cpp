@@ -8,9 +8,10 @@
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "platform/backend_headless.h"
-#include "platform/gdi.h"
+#include "platform/keys.h"
+#include "platform/surface.h"
 #include "play/stage_state.h"
 #include "play/windows.h"
 #include "scenes/play_scene.h"
@@ -23,12 +24,11 @@ namespace {
 
 HeadlessBackend backend;
 
-LPDIRECTDRAWSURFACE Sheet(int w, int h, uint16_t colour) {
-  LPDIRECTDRAWSURFACE s = CreateOffscreen(w, h);
-  FillSurfaceRect(s, 0, 0, w, h, colour);
-  DDCOLORKEY key = {0, 0};
-  s->SetColorKey(DDCKEY_SRCBLT, &key);
-  return s;
+// A stage sheet of the display in one colour, keyed with black.
+void Sheet(Surface& s, int w, int h, uint16_t colour) {
+  MakeSceneSurface(s, w, h);
+  s.Fill(colour);
+  s.SetKey(0);
 }
 
 // The display, the shared pictures (written to a scratch directory) and a crowded stage.
@@ -45,13 +45,14 @@ void BringUpStage() {
   OpenStageDisplay(frame.c_str(), frame.c_str());
   std::filesystem::remove_all(dir);
 
-  lpBack = Sheet(640, 480, 0x4208);
-  lpItem = Sheet(700, 1100, 0x07E0);
-  lpChar = Sheet(640, 480, 0xFFE0);
-  lpVill = Sheet(576, 1000, 0xF81F);
-  lpFram = Sheet(640, 1000, 0x2945);
-  lpClea = Sheet(640, 480, 0xFFFF);
-  lpMenu = Sheet(640, 480, 0);
+  Display& display = TheDisplay();
+  Sheet(display.back, 640, 480, 0x4208);
+  Sheet(display.item, 700, 1100, 0x07E0);
+  Sheet(display.chara, 640, 480, 0xFFE0);
+  Sheet(display.vill, 576, 1000, 0xF81F);
+  Sheet(display.fram, 640, 1000, 0x2945);
+  Sheet(display.clea, 640, 480, 0xFFFF);
+  Sheet(display.menu, 640, 480, 0);
 
   FillTileTables();
   StageNo = 0;
@@ -97,11 +98,11 @@ void BM_RescueWindowFrame(benchmark::State& state) {
   constexpr int kFrames = 100;
   int shown = 0;
   backend.SetPresentHook([&shown](int) {
-    if (++shown == kFrames) backend.SetKeyDown(VK_SPACE, true);
+    if (++shown == kFrames) backend.SetKeyDown(Key::Space, true);
   });
   for (auto _ : state) {
     shown = 0;
-    backend.SetKeyDown(VK_SPACE, false);
+    backend.SetKeyDown(Key::Space, false);
     SpaceHeld = 0;
     ShowRescue();
   }

@@ -5,43 +5,45 @@
 #include <cstring>
 
 #include "app/shell.h"
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "platform/backend_headless.h"
+#include "platform/surface.h"
 #include "scenes/logo.h"
 #include "scenes/select.h"
 #include "world/stage_map.h"
 
 namespace {
 
-// The display surfaces and a virtual clock that moves one gate period per frame.
+// The open screen with its back buffer, and a virtual clock that moves one gate period per
+// frame.
 struct FrontDisplay {
   HeadlessBackend backend;
   FrontDisplay() {
     SetBackend(&backend);
-    DirectDrawCreate(&lpDD);
-    lpDD->CreatePrimarySurface(&lpPrimary);
-    lpDD->CreateSurface(640, 480, &lpBackbuffer);
+    Display& display = TheDisplay();
+    display.screen.Open();
+    display.backbuffer = Surface(SCREEN_W, SCREEN_H);
   }
   ~FrontDisplay() {
-    lpDD->Release();
-    lpDD = nullptr;
-    lpPrimary = lpBackbuffer = lpBack = lpChar = nullptr;
+    Display& display = TheDisplay();
+    for (Surface* s : {&display.backbuffer, &display.back, &display.chara}) ReleaseSurface(*s);
+    display.screen.Close();
     SetBackend(nullptr);
   }
   void NextFrame() { backend.SetClock(backend.PeekClock() + 40); }
 };
 
 // Paints a surface with stripes of colour and black, like a keyed picture.
-void PaintPicture(LPDIRECTDRAWSURFACE s) {
-  for (int y = 0; y < s->Height(); y += 4) {
-    FillSurfaceRect(s, 0, y, s->Width(), y + 3, static_cast<uint16_t>(0x1234 + y));
+void PaintPicture(Surface& s) {
+  for (int y = 0; y < s.Height(); y += 4) {
+    s.Fill(Rect{0, y, s.Width(), y + 3}, static_cast<uint16_t>(0x1234 + y));
   }
 }
 
 void LogoFrame(benchmark::State& state) {
   FrontDisplay display;
   LogoSetupScene();
-  PaintPicture(lpBack);
+  PaintPicture(TheDisplay().back);
   // Every ball on screen and falling, the logo pieces shown: the most copies a frame makes.
   for (int i = 0; i < LOGO_BALL_COUNT; i++) {
     LogoBalls[i].Y = 100 + (i * 37) % 300;
@@ -61,7 +63,7 @@ BENCHMARK(LogoFrame)->Unit(benchmark::kMicrosecond);
 void SelectFrame(benchmark::State& state) {
   FrontDisplay display;
   SelectSetupScene();
-  PaintPicture(lpBack);
+  PaintPicture(TheDisplay().back);
   for (StageNode& node : StageNodes) node.Open = 1;
   StageNodes[0].Links[0] = &StageNodes[10];
   CurrentScene = SelectScene;

@@ -3,8 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
-#include "platform/gdi.h"
+#include "platform/bitmap.h"
 
 namespace {
 
@@ -34,18 +35,14 @@ bool TooLargeToBeWorthIt(const uint8_t* data, size_t size) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (TooLargeToBeWorthIt(data, size)) return 0;
-  HBITMAP bitmap = LoadBitmapFromMemory(data, size);
+  const std::unique_ptr<Bitmap> bitmap = LoadBitmapFromMemory(data, size);
   if (bitmap == nullptr) return 0;
   if (bitmap->pixels.size() != static_cast<size_t>(bitmap->width) * bitmap->height)
     __builtin_trap();
   // Smaller than most inputs, so the copy is clipped; the last byte picks an offset.
-  DirectDrawSurface surface(40, 30, false);
-  HDC dc = nullptr;
-  surface.GetDC(&dc);
+  Surface surface(40, 30);
   const int shift = size > 0 ? static_cast<int8_t>(data[size - 1]) : 0;
-  BitBlt(dc, shift, shift / 2, bitmap->width, bitmap->height, bitmap, 0, 0);
-  BitBlt(dc, 0, 0, 40, 30, bitmap, -shift, shift);
-  surface.ReleaseDC(dc);
-  DeleteObject(bitmap);
+  DrawBitmap(surface, *bitmap, {shift, shift / 2});
+  DrawBitmap(surface, *bitmap, {-shift, shift});
   return 0;
 }

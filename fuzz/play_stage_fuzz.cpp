@@ -14,7 +14,7 @@
 #include "fuzz/stage_display.h"
 #include "fuzz/world_checks.h"
 #include "fuzz/world_reset.h"
-#include "platform/win.h"
+#include "platform/keys.h"
 #include "play/clear_sequence.h"
 #include "play/movement.h"
 #include "play/play_frame.h"
@@ -31,7 +31,6 @@ namespace {
 // Play frames per input before a clear. Every frame draws the whole stage (some 4 ms with the
 // sanitizers), and a clear adds its 100 frames and the windows': an input stays under a second.
 constexpr int PLAY_FRAMES = 64;
-constexpr int LAST_STAGE = 10;
 // The sequence takes CLEAR_FRAMES frames; far more means it never ends.
 constexpr int CLEAR_FRAME_LIMIT = CLEAR_FRAMES + 50;
 // Window frames between two clear frames; far more means Space no longer closes the window.
@@ -56,7 +55,7 @@ void OnPresent(int) {
     return;
   }
   HeadlessBackend& backend = fuzzdisplay::Backend();
-  backend.SetKeyDown(VK_SPACE, !backend.KeyDown(VK_SPACE));
+  backend.SetKeyDown(Key::Space, !backend.KeyDown(Key::Space));
 }
 
 void Open() {
@@ -98,6 +97,7 @@ void ResetGame(int stage, int progress) {
 void Tidy() {
   fuzzdisplay::Backend().ReleaseAllKeys();
   fuzzdisplay::RemakeStageSheets();
+  ForgetPictureRecords();
 }
 
 PlayKeys KeysOf(uint8_t bits) {
@@ -147,6 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetGame(stage, progress);
   LoadDataBuffer(bytes + fileStart, static_cast<int>(size - fileStart));
   SetupFromData();
+  // As the stage set-up does: the pictures the file names, into the stage's sheets.
+  LoadStagePictures();
   CheckWorld();
   // The last stage opens with its message once its wipe is over, until it has been won.
   if (stage == LAST_STAGE && !StageNodes[LAST_STAGE].Cleared) {

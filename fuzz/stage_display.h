@@ -1,5 +1,5 @@
 // A stage display on the headless backend for the play targets: the screen surfaces, the message
-// font, the shared MyDDraw with its two pictures, and the stage sheets in plain colours. The
+// font, the shared PictureSlots with its two pictures, and the stage sheets in plain colours. The
 // pictures are written as small files into the scratch folder, so the real loaders read them.
 #pragma once
 #include <cstdint>
@@ -11,11 +11,10 @@
 #include "app/shared_objects.h"
 #include "app/shell.h"
 #include "fuzz/scratch_dir.h"
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "platform/backend.h"
 #include "platform/backend_headless.h"
-#include "platform/ddraw.h"
-#include "platform/gdi.h"
+#include "platform/surface.h"
 #include "tests/play_display.h"
 
 namespace fuzzdisplay {
@@ -70,16 +69,11 @@ inline uint32_t FrameSheet(int x, int y) {
   return 0;
 }
 
-inline void SetBlackKey(LPDIRECTDRAWSURFACE s) {
-  const DDCOLORKEY key = {0, 0};
-  s->SetColorKey(DDCKEY_SRCBLT, &key);
-}
-
-inline LPDIRECTDRAWSURFACE Sheet(int w, int h, bool keyed) {
-  LPDIRECTDRAWSURFACE s = CreateOffscreen(w, h);
-  if (s == nullptr) std::abort();
-  if (keyed) SetBlackKey(s);
-  return s;
+// A stage sheet of the display made black, keyed with black when asked.
+inline void Sheet(Surface& s, int w, int h, bool keyed) {
+  MakeSceneSurface(s, w, h);
+  if (!s) std::abort();
+  if (keyed) s.SetKey(0);
 }
 
 // Once per process, as the start-up and the stage start do; call inside the scratch folder.
@@ -92,31 +86,34 @@ inline void OpenStageDisplay() {
 
   ::OpenStageDisplay("img/frame.bmp", "img/Back.bmp");
 
-  lpItem = Sheet(700, 1100, true);
-  FillSurfaceRect(lpItem, 0, 0, 700, 42, 0x07E0);     // floor
-  FillSurfaceRect(lpItem, 0, 42, 700, 84, 0x001F);    // marked floor
-  FillSurfaceRect(lpItem, 0, 84, 700, 1100, 0xF800);  // items
-  lpVill = Sheet(576, 1000, true);
-  FillSurfaceRect(lpVill, 0, 0, 576, 1000, 0xF81F);
-  lpFram = Sheet(640, 1000, true);
-  LoadBitmapSurface(lpFram, "img/frame.bmp");
-  lpClea = Sheet(640, 480, true);
-  FillSurfaceRect(lpClea, 0, 0, 300, 80, 0xFFFF);
-  lpMenu = Sheet(640, 480, false);
-  lpBack = Sheet(640, 480, false);
-  lpChar = Sheet(640, 480, true);
+  Display& display = TheDisplay();
+  Sheet(display.item, 700, 1100, true);
+  display.item.Fill(Rect{0, 0, 700, 42}, 0x07E0);     // floor
+  display.item.Fill(Rect{0, 42, 700, 84}, 0x001F);    // marked floor
+  display.item.Fill(Rect{0, 84, 700, 1100}, 0xF800);  // items
+  Sheet(display.vill, 576, 1000, true);
+  display.vill.Fill(0xF81F);
+  Sheet(display.fram, 640, 1000, true);
+  LoadBitmapSurface(display.fram, "img/frame.bmp");
+  Sheet(display.clea, 640, 480, true);
+  display.clea.Fill(Rect{0, 0, 300, 80}, 0xFFFF);
+  Sheet(display.menu, 640, 480, false);
+  Sheet(display.back, 640, 480, false);
+  Sheet(display.chara, 640, 480, true);
 }
 
 // The two sheets a stage file may load pictures into back to their plain colours, so no input
 // sees what an earlier one loaded.
 inline void FillStageSheets() {
-  FillSurfaceRect(lpBack, 0, 0, 640, 480, 0x8410);
-  FillSurfaceRect(lpChar, 0, 0, 640, 480, 0xFFE0);
+  Display& display = TheDisplay();
+  display.back.Fill(0x8410);
+  display.chara.Fill(0xFFE0);
 }
 
 // The background again after the ending released it.
 inline void RemakeStageSheets() {
-  if (lpBack == nullptr) lpBack = Sheet(640, 480, false);
+  Display& display = TheDisplay();
+  if (!display.back) Sheet(display.back, 640, 480, false);
 }
 
 }  // namespace fuzzdisplay

@@ -30,5 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(DataPos >= 0);
   CheckWorld();
   Check(MarkCount() == 1);
+  ForgetPictureRecords();
   return 0;
 }

@@ -110,5 +110,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckWorld();
 
   if (!stored.empty()) std::remove(stored.c_str());
+  ForgetPictureRecords();
   return 0;
 }

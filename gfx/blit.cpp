@@ -2,33 +2,25 @@
 #include <algorithm>
 
 #include "gfx/blit_area.h"
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "gfx/pixel_mix.h"
 
 namespace {
 
-// What BltFast with the source key does, through the row kernel: several times faster than
-// testing pixel by pixel. The run already lies inside both surfaces.
-void KeyedCopy(DirectDrawSurface& target, DirectDrawSurface& source, const Run& run) {
-  void* to = nullptr;
-  void* from = nullptr;
-  int32_t toPitch = 0, fromPitch = 0;
-  target.Lock(&to, &toPitch);
-  source.Lock(&from, &fromPitch);
-  const PixelView out = SurfaceView(static_cast<uint16_t*>(to), toPitch, target);
-  const PixelView in = SurfaceView(static_cast<uint16_t*>(from), fromPitch, source);
-  if (out.pixels != nullptr && in.pixels != nullptr) {
-    const uint16_t key = source.ColorKey();
-    ForEachRow(run, out, in,
-               [key](uint16_t* d, const uint16_t* s, int64_t n) { KeyedCopyRow(d, s, n, key); });
-  }
-  source.Unlock();
-  target.Unlock();
+// A keyed copy through the row kernel: several times faster than testing pixel by pixel. The run
+// already lies inside both surfaces.
+void KeyedCopy(Surface& target, Surface& source, const Run& run) {
+  const PixelView out = SurfaceView(target);
+  const PixelView in = SurfaceView(source);
+  if (out.pixels == nullptr || in.pixels == nullptr) return;
+  const Pixel key = source.Key();
+  ForEachRow(run, out, in,
+             [key](Pixel* d, const Pixel* s, int64_t n) { KeyedCopyRow(d, s, n, key); });
 }
 
 }  // namespace
 
-uint8_t MyDDraw::Blit(BlitRequest& request) {
+uint8_t PictureSlots::Blit(BlitRequest& request) {
   // A request naming no slot draws nothing rather than reading past the table.
   if (!IsSlotId(request.Dst) || !IsSlotId(request.Src)) return 1;
   switch (request.Mode & 0x0F) {
@@ -53,52 +45,47 @@ uint8_t MyDDraw::Blit(BlitRequest& request) {
   }
 }
 
-uint8_t MyDDraw::BlitCopy(BlitRequest& r) {
+uint8_t PictureSlots::BlitCopy(BlitRequest& r) {
   const SurfaceSlot& dst = slots_[r.Dst];
   if (ClipToSlot(r.x, r.y, r.SrcRect, dst.width, dst.height)) return 1;
-  LPDIRECTDRAWSURFACE target = backbuffer_ ? *backbuffer_ : nullptr;
-  LPDIRECTDRAWSURFACE source = slots_[r.Src].surface;
-  if (target == nullptr || source == nullptr) return 0;
+  Surface* target = backbuffer_;
+  Surface& source = slots_[r.Src].surface;
+  if (target == nullptr || !*target || !source) return 0;
 
   // The copy reads the slot's surface itself, and lands only inside the back buffer.
   PixelView into, from;
   into.cols = target->Width();
   into.rows = target->Height();
-  from.cols = source->Width();
-  from.rows = source->Height();
+  from.cols = source.Width();
+  from.rows = source.Height();
   Run run = RunOf(r);
   if (!KeepInside(run, into, from)) return 0;
   const bool keyed = (r.Mode & 0xF0) == 0x00;
-  if (keyed && source->HasColorKey() && source != target) {
-    KeyedCopy(*target, *source, run);
+  if (keyed && source.HasKey() && &source != target) {
+    KeyedCopy(*target, source, run);
     return 0;
   }
-  const RECT rect{static_cast<int32_t>(run.L), static_cast<int32_t>(run.T),
+  const Rect rect{static_cast<int32_t>(run.L), static_cast<int32_t>(run.T),
                   static_cast<int32_t>(run.L + run.w), static_cast<int32_t>(run.T + run.h)};
-  target->BltFast(static_cast<int>(run.x), static_cast<int>(run.y), source, &rect,
-                  DDBLTFAST_WAIT | (keyed ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY));
+  target->CopyFrom(Point{static_cast<int32_t>(run.x), static_cast<int32_t>(run.y)}, source, rect,
+                   keyed);
   return 0;
 }
 
-uint8_t MyDDraw::BlitBlend(BlitRequest& r) {
+uint8_t PictureSlots::BlitBlend(BlitRequest& r) {
   const SurfaceSlot& dst = slots_[r.Dst];
   if (ClipToSlot(r.x, r.y, r.SrcRect, dst.width, dst.height)) return 1;
-  LPDIRECTDRAWSURFACE target = backbuffer_ ? *backbuffer_ : nullptr;
-  if (target == nullptr) return 0;
+  if (backbuffer_ == nullptr || !*backbuffer_) return 0;
 
-  void* bits = nullptr;
-  int32_t pitch = 0;
-  target->Lock(&bits, &pitch);
-  const PixelView into = SurfaceView(static_cast<uint16_t*>(bits), pitch, *target);
+  const PixelView into = SurfaceView(*backbuffer_);
   const PixelView from = CopyView(slots_[r.Src]);
   Run run = RunOf(r);
   MixKind kind;
   if (MixOfVariant(r.Mode, &kind) && KeepInside(run, into, from)) {
     const unsigned level = r.Level;
-    ForEachRow(run, into, from, [kind, level](uint16_t* d, const uint16_t* s, int64_t n) {
+    ForEachRow(run, into, from, [kind, level](Pixel* d, const Pixel* s, int64_t n) {
       MixRow(kind, d, s, n, level);
     });
   }
-  target->Unlock();
   return 0;
 }

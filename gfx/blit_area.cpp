@@ -1,23 +1,23 @@
-// Clipping and the bounds of locked surfaces and pixel copies.
+// Clipping and the bounds of surfaces and pixel copies.
 #include "gfx/blit_area.h"
 
 #include <algorithm>
 
-PixelView SurfaceView(uint16_t* locked, int32_t pitch, const DirectDrawSurface& surface) {
+PixelView SurfaceView(Surface& surface) {
   PixelView view;
-  if (locked == nullptr || pitch < 2) return view;
-  view.pixels = locked;
-  view.row = pitch / 2;
-  view.cols = std::min<int64_t>(surface.Width(), view.row);
+  if (!surface) return view;
+  view.pixels = surface.Pixels();
+  view.row = surface.Width();
+  view.cols = surface.Width();
   view.rows = surface.Height();
   return view;
 }
 
-PixelView SlotView(uint16_t* locked, int32_t pitch, const SurfaceSlot& slot) {
+PixelView SlotView(Pixel* pixels, int32_t pitch, const SurfaceSlot& slot) {
   PixelView view;
-  if (locked == nullptr || pitch < 2 || slot.width <= 0 || slot.surface == nullptr) return view;
-  const int64_t pixelCount = int64_t{pitch / 2} * slot.surface->Height();
-  view.pixels = locked;
+  if (pixels == nullptr || pitch < 2 || slot.width <= 0 || !slot.surface) return view;
+  const int64_t pixelCount = int64_t{pitch / 2} * slot.surface.Height();
+  view.pixels = pixels;
   view.row = slot.width;
   view.cols = std::min<int64_t>(slot.width, pitch / 2);
   view.rows = std::min<int64_t>(slot.height, pixelCount / slot.width);
@@ -28,14 +28,14 @@ PixelView CopyView(const SurfaceSlot& slot) {
   PixelView view;
   if (slot.pixels == nullptr || slot.width <= 0) return view;
   const int64_t pixelCount = int64_t{slot.copyWidth} * slot.copyHeight;
-  view.pixels = slot.pixels;
+  view.pixels = slot.pixels.get();
   view.row = slot.width;
   view.cols = std::min(slot.width, slot.copyWidth);
   view.rows = pixelCount / slot.width;
   return view;
 }
 
-bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H) {
+bool ClipToSlot(int32_t& x, int32_t& y, Rect& rect, int32_t W, int32_t H) {
   // Wide arithmetic: a wild request must not overflow on its way to being clipped away.
   int64_t px = x, py = y;
   int64_t L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;
@@ -59,7 +59,7 @@ bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H) {
   }
   x = static_cast<int32_t>(px);
   y = static_cast<int32_t>(py);
-  rect = RECT{static_cast<int32_t>(L), static_cast<int32_t>(T), static_cast<int32_t>(R),
+  rect = Rect{static_cast<int32_t>(L), static_cast<int32_t>(T), static_cast<int32_t>(R),
               static_cast<int32_t>(B)};
   return false;
 }

@@ -1,9 +1,9 @@
-// Shared pieces of the blit kinds: the clipping of a request against a slot, and views of locked
-// destinations and pixel copies that know how far they may be read or written.
+// Shared pieces of the blit kinds: the clipping of a request against a slot, and views of
+// surfaces and pixel copies that know how far they may be read or written.
 #pragma once
 #include <cstdint>
 
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "gfx/pixel_mix.h"
 
 inline bool IsSlotId(int32_t id) {
@@ -18,16 +18,17 @@ struct PixelView {
   int64_t rows = 0;
 };
 
-// A locked surface addressed with its own pitch (the back buffer).
-PixelView SurfaceView(uint16_t* locked, int32_t pitch, const DirectDrawSurface& surface);
-// A locked slot addressed with the slot's width as row length, as the effect kinds do.
-PixelView SlotView(uint16_t* locked, int32_t pitch, const SurfaceSlot& slot);
+// A surface addressed with its own row length (the back buffer).
+PixelView SurfaceView(Surface& surface);
+// A slot's surface (its pixels, `pitch` bytes a row) addressed with the slot's width as row
+// length, as the effect kinds do.
+PixelView SlotView(Pixel* pixels, int32_t pitch, const SurfaceSlot& slot);
 // A slot's pixel copy addressed with the slot's width; empty before the first load.
 PixelView CopyView(const SurfaceSlot& slot);
 
 // The four clipping steps against a W x H slot, changing x, y and the rectangle in place.
 // True when the request is clipped away entirely.
-bool ClipToSlot(int32_t& x, int32_t& y, RECT& rect, int32_t W, int32_t H);
+bool ClipToSlot(int32_t& x, int32_t& y, Rect& rect, int32_t W, int32_t H);
 
 // A run of w x h pixels from source (L, T) to destination (x, y).
 struct Run {

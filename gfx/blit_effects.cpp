@@ -2,15 +2,15 @@
 #include <algorithm>
 
 #include "gfx/blit_area.h"
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "gfx/pixel_mix.h"
 
-uint8_t MyDDraw::BlitDarken(BlitRequest& r) {
+uint8_t PictureSlots::BlitDarken(BlitRequest& r) {
   // The area is taken as given (no clipping), but only the part inside slot Dst is darkened.
   int32_t pitch = 0;
-  uint16_t* locked = LockSlot(r.Dst, &pitch);
-  if (locked == nullptr) return 1;
-  const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
+  Pixel* pixels = SlotPixels(r.Dst, &pitch);
+  if (pixels == nullptr) return 1;
+  const PixelView into = SlotView(pixels, pitch, slots_[r.Dst]);
   PixelView anywhere;
   anywhere.cols = anywhere.rows = INT32_MAX * int64_t{4};
   Run run = RunOf(r);
@@ -21,11 +21,10 @@ uint8_t MyDDraw::BlitDarken(BlitRequest& r) {
       DarkenRow(into.pixels + (run.y + j) * into.row + run.x, run.w, r.Level);
     }
   }
-  UnlockSlot(r.Dst);
   return 1;
 }
 
-uint8_t MyDDraw::BlitTint(BlitRequest& r) {
+uint8_t PictureSlots::BlitTint(BlitRequest& r) {
   const SurfaceSlot& dst = slots_[r.Dst];
   if (ClipToSlot(r.x, r.y, r.SrcRect, dst.width, dst.height)) return 1;
   // The bias tables stop at 127.
@@ -36,9 +35,9 @@ uint8_t MyDDraw::BlitTint(BlitRequest& r) {
   const unsigned kR = variant == TINT_RED ? level : 0;
 
   int32_t pitch = 0;
-  uint16_t* locked = LockSlot(r.Dst, &pitch);
-  if (locked == nullptr) return 1;
-  const PixelView into = SlotView(locked, pitch, dst);
+  Pixel* pixels = SlotPixels(r.Dst, &pitch);
+  if (pixels == nullptr) return 1;
+  const PixelView into = SlotView(pixels, pitch, dst);
   const PixelView from = CopyView(slots_[r.Src]);
   Run run = RunOf(r);
   if (KeepInside(run, into, from)) {
@@ -46,6 +45,5 @@ uint8_t MyDDraw::BlitTint(BlitRequest& r) {
       TintRow(d, s, n, kB, kG, kR);
     });
   }
-  UnlockSlot(r.Dst);
   return 1;
 }

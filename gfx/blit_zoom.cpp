@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "gfx/blit_area.h"
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "gfx/pixel_mix.h"
 
 namespace {
@@ -17,8 +17,8 @@ struct ZoomArea {
 // in the request. False when the request is clipped away.
 bool ClipZoom(BlitRequest& r, const SurfaceSlot& dst, ZoomArea* area) {
   const int64_t f = r.Scale * 8;
-  const RECT& s = r.SrcRect;
-  RECT scaled{static_cast<int32_t>((s.left * f) >> 10), static_cast<int32_t>((s.top * f) >> 10),
+  const Rect& s = r.SrcRect;
+  Rect scaled{static_cast<int32_t>((s.left * f) >> 10), static_cast<int32_t>((s.top * f) >> 10),
               static_cast<int32_t>((s.right * f) >> 10),
               static_cast<int32_t>((s.bottom * f) >> 10)};
   // A rectangle one pixel inside out would divide by zero; it draws nothing anyway.
@@ -62,27 +62,26 @@ void ForZoomedRows(const PixelView& into, const PixelView& from, const BlitReque
 
 }  // namespace
 
-uint8_t MyDDraw::BlitZoom(BlitRequest& r) {
+uint8_t PictureSlots::BlitZoom(BlitRequest& r) {
   ZoomArea area;
   if (!ClipZoom(r, slots_[r.Dst], &area)) return 1;
   int32_t pitch = 0;
-  uint16_t* locked = LockSlot(r.Dst, &pitch);
-  if (locked == nullptr) return 0;
-  const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
+  Pixel* pixels = SlotPixels(r.Dst, &pitch);
+  if (pixels == nullptr) return 0;
+  const PixelView into = SlotView(pixels, pitch, slots_[r.Dst]);
   const PixelView from = CopyView(slots_[r.Src]);
   ForZoomedRows(into, from, r, area,
                 [](uint16_t* d, const uint16_t* s, int64_t n) { KeyedCopyRow(d, s, n, 0); });
-  UnlockSlot(r.Dst);
   return 0;
 }
 
-uint8_t MyDDraw::BlitZoomBlend(BlitRequest& r) {
+uint8_t PictureSlots::BlitZoomBlend(BlitRequest& r) {
   const int64_t x0 = r.x, y0 = r.y;
   ZoomArea area;
   if (!ClipZoom(r, slots_[r.Dst], &area)) return 1;
   int32_t pitch = 0;
-  uint16_t* locked = LockSlot(r.Dst, &pitch);
-  if (locked == nullptr) return 0;
+  Pixel* pixels = SlotPixels(r.Dst, &pitch);
+  if (pixels == nullptr) return 0;
   // Unlike kind 2, a picture pushed past the left or top edge moves its source origin, by half
   // the scaled overhang.
   if (x0 < 0) r.SrcRect.left = static_cast<int32_t>(r.SrcRect.left - ((x0 * r.Scale) >> 9));
@@ -90,18 +89,17 @@ uint8_t MyDDraw::BlitZoomBlend(BlitRequest& r) {
 
   MixKind kind;
   if (MixOfVariant(r.Mode, &kind)) {
-    const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
+    const PixelView into = SlotView(pixels, pitch, slots_[r.Dst]);
     const PixelView from = CopyView(slots_[r.Src]);
     const unsigned level = r.Level;
     ForZoomedRows(into, from, r, area, [kind, level](uint16_t* d, const uint16_t* s, int64_t n) {
       MixRow(kind, d, s, n, level);
     });
   }
-  UnlockSlot(r.Dst);
   return 0;
 }
 
-uint8_t MyDDraw::BlitRotate(BlitRequest& r) {
+uint8_t PictureSlots::BlitRotate(BlitRequest& r) {
   const int64_t ca = CosTable[r.Angle], sa = SinTable[r.Angle];
   const int64_t L = r.SrcRect.left, T = r.SrcRect.top, R = r.SrcRect.right, B = r.SrcRect.bottom;
   const int64_t l = L - r.PivotX, rgt = R - r.PivotX, t = T - r.PivotY, b = B - r.PivotY;
@@ -124,9 +122,9 @@ uint8_t MyDDraw::BlitRotate(BlitRequest& r) {
   }
 
   int32_t pitch = 0;
-  uint16_t* locked = LockSlot(r.Dst, &pitch);
-  if (locked == nullptr) return 0;
-  const PixelView into = SlotView(locked, pitch, slots_[r.Dst]);
+  Pixel* pixels = SlotPixels(r.Dst, &pitch);
+  if (pixels == nullptr) return 0;
+  const PixelView into = SlotView(pixels, pitch, slots_[r.Dst]);
   const PixelView from = CopyView(slots_[r.Src]);
   const int64_t x = r.x, y = r.y;
   if (x + colMin < 0) colMin = -x;
@@ -145,6 +143,5 @@ uint8_t MyDDraw::BlitRotate(BlitRequest& r) {
       if (p != 0) into.pixels[rowStart + c] = p;
     }
   }
-  UnlockSlot(r.Dst);
   return 0;
 }

@@ -1,5 +1,5 @@
-// Row kernels of the pixel blends. Each computes exactly what the lookup tables of MyDDraw give
-// (a test holds them to it over every channel value), eight pixels at a time with the
+// Row kernels of the pixel blends. Each computes exactly what the lookup tables of PictureSlots
+// give (a test holds them to it over every channel value), eight pixels at a time with the
 // compiler's vector types so that a blend costs less than a table read per channel.
 #pragma once
 #include <cstdint>

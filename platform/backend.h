@@ -1,10 +1,12 @@
 // What differs between running on a real desktop and running headless. The game never sees
-// this: it calls the stand-ins of win.h and ddraw.h, which forward here.
+// this: it calls the platform's own words (screen, keys, events, tune, clock, debug output),
+// which forward here.
 #pragma once
 #include <cstdint>
 #include <string>
 
 #include "platform/frame_change.h"
+#include "platform/keys.h"
 
 class Backend {
  public:
@@ -16,15 +18,15 @@ class Backend {
   // Why the window could not be opened, in the display library's words; empty when unknown.
   virtual std::string WindowFailure() const { return std::string(); }
   virtual void ShowCursor(bool show) = 0;
-  // The primary surface changed; isPresent marks a whole back-buffer copy (one frame). `changed`,
+  // The screen changed; isPresent marks a whole back-buffer copy (one frame). `changed`,
   // when known, is the part that differs from the pixels of the call before; null means unknown.
   virtual void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
                            const ScreenRect* changed) = 0;
   virtual uint32_t Clock() = 0;
-  virtual void Sleep(uint32_t ms) = 0;
-  virtual bool KeyDown(int vk) = 0;
-  // Moves pending OS events into the message queue (win.cpp); when there were none, may rest up
-  // to waitMs.
+  virtual void Rest(uint32_t ms) = 0;
+  virtual bool KeyDown(Key key) = 0;
+  // Moves pending desktop events into the game's event queue (events.cpp); when there were none,
+  // may rest up to waitMs.
   virtual void PumpMessages(uint32_t waitMs) = 0;
   // An idle turn of a loop that waits on the clock: the events go on flowing meanwhile.
   virtual void Idle(uint32_t ms) { PumpMessages(ms); }

@@ -92,11 +92,11 @@ void HeadlessBackend::DebugLine(const char* text) {
   std::fputc('\n', frameLog_);
 }
 
-void HeadlessBackend::SetKeyDown(int vk, bool down) {
+void HeadlessBackend::SetKeyDown(Key key, bool down) {
   if (down) {
-    keys_.insert(vk);
+    keys_.insert(key);
   } else {
-    keys_.erase(vk);
+    keys_.erase(key);
   }
 }
 

@@ -20,8 +20,8 @@ class HeadlessBackend : public Backend {
                    const ScreenRect* changed) override;
   // Every read moves the clock on by 1 ms, so loops that wait on the clock always progress.
   uint32_t Clock() override { return now_++; }
-  void Sleep(uint32_t ms) override { now_ += ms; }
-  bool KeyDown(int vk) override { return keys_.count(vk) != 0 || PadHoldsKey(pad_, vk); }
+  void Rest(uint32_t ms) override { now_ += ms; }
+  bool KeyDown(Key key) override { return keys_.count(key) != 0 || PadHoldsKey(pad_, key); }
   void PumpMessages(uint32_t) override {}
   // Waiting takes no virtual time: loops that wait on the clock move it on by reading it, so
   // their frames come exactly as without the wait.
@@ -36,7 +36,7 @@ class HeadlessBackend : public Backend {
   // Scripting and inspection.
   void SetClock(uint32_t now) { now_ = now; }
   uint32_t PeekClock() const { return now_; }
-  void SetKeyDown(int vk, bool down);
+  void SetKeyDown(Key key, bool down);
   void ReleaseAllKeys() { keys_.clear(); }
   // The game controller's controls held (PadControl bits), replacing those held before.
   void SetPadControls(unsigned held) { pad_ = held; }
@@ -69,7 +69,7 @@ class HeadlessBackend : public Backend {
 
  private:
   uint32_t now_ = 0;
-  std::set<int> keys_;
+  std::set<Key> keys_;
   unsigned pad_ = 0;
   std::vector<std::string> debugLines_;
   bool echoDebug_ = false;

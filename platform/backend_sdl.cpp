@@ -10,12 +10,13 @@
 #include <vector>
 
 #include "platform/bare_x11.h"
-#include "platform/ddraw.h"
+#include "platform/debug.h"
+#include "platform/events.h"
+#include "platform/file_lookup.h"
 #include "platform/file_read.h"
 #include "platform/gamepad.h"
-#include "platform/gdi.h"
+#include "platform/geometry.h"
 #include "platform/sdl_environment.h"
-#include "platform/win.h"
 
 namespace {
 
@@ -25,21 +26,21 @@ constexpr const char* kAppId = "org.kobako.Kobako";
 constexpr size_t kIconLimit = 1024 * 1024;
 constexpr int kAudioRate = 44100;
 
-SDL_Scancode ScancodeOf(int vk) {
-  switch (vk) {
-    case VK_UP:
+SDL_Scancode ScancodeOf(Key key) {
+  switch (key) {
+    case Key::Up:
       return SDL_SCANCODE_UP;
-    case VK_DOWN:
+    case Key::Down:
       return SDL_SCANCODE_DOWN;
-    case VK_LEFT:
+    case Key::Left:
       return SDL_SCANCODE_LEFT;
-    case VK_RIGHT:
+    case Key::Right:
       return SDL_SCANCODE_RIGHT;
-    case VK_SPACE:
+    case Key::Space:
       return SDL_SCANCODE_SPACE;
-    case VK_TAB:
+    case Key::Tab:
       return SDL_SCANCODE_TAB;
-    case VK_ESCAPE:
+    case Key::Escape:
       return SDL_SCANCODE_ESCAPE;
     default:
       return SDL_SCANCODE_UNKNOWN;
@@ -249,7 +250,7 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
       if (event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT)) {
         ToggleFullscreen();
       } else if (event.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
-        PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+        PostEvent(GameEvent::Escape);
       }
       break;
     case SDL_CONTROLLERDEVICEADDED:
@@ -262,12 +263,12 @@ void SdlBackend::HandleEvent(const SDL_Event& event) {
       pads_.erase(event.cdevice.which);
       break;
     case SDL_QUIT:
-      if (!closePosted_) PostMessageA(WM_CLOSE, 0);
+      if (!closePosted_) PostEvent(GameEvent::Close);
       closePosted_ = true;
       break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
-        if (!closePosted_) PostMessageA(WM_CLOSE, 0);
+        if (!closePosted_) PostEvent(GameEvent::Close);
         closePosted_ = true;
       } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
                  event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
@@ -298,16 +299,16 @@ void SdlBackend::PumpMessages(uint32_t waitMs) {
   if (!handled && waitMs > 0) SDL_Delay(waitMs);
 }
 
-bool SdlBackend::KeyDown(int vk) {
-  if (pacing_.KeyDown(vk)) return true;
+bool SdlBackend::KeyDown(Key key) {
+  if (pacing_.KeyDown(key)) return true;
   const Uint8* keys = SDL_GetKeyboardState(nullptr);
-  if (vk == VK_SHIFT && (keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT])) return true;
-  if (vk == VK_CONTROL && (keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL])) return true;
-  SDL_Scancode code = ScancodeOf(vk);
+  if (key == Key::Shift && (keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT])) return true;
+  if (key == Key::Control && (keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL])) return true;
+  SDL_Scancode code = ScancodeOf(key);
   if (code != SDL_SCANCODE_UNKNOWN && keys[code] != 0) return true;
   // A control held on any controller is its key held, in the same reading.
   for (const auto& pad : pads_) {
-    if (PadHoldsKey(PadControls(pad.second.get()), vk)) return true;
+    if (PadHoldsKey(PadControls(pad.second.get()), key)) return true;
   }
   return false;
 }

@@ -37,8 +37,8 @@ class SdlBackend : public Backend {
   void ShowPrimary(const uint16_t* pixels, int width, int height, bool isPresent,
                    const ScreenRect* changed) override;
   uint32_t Clock() override { return SDL_GetTicks(); }
-  void Sleep(uint32_t ms) override { SDL_Delay(ms); }
-  bool KeyDown(int vk) override;
+  void Rest(uint32_t ms) override { SDL_Delay(ms); }
+  bool KeyDown(Key key) override;
   void PumpMessages(uint32_t waitMs) override;
   bool OpenAudio() override;
   void CloseAudio() override;

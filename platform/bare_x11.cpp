@@ -6,13 +6,14 @@
 #include <cstring>
 #include <string>
 
-#include "platform/win.h"
+#include "platform/debug.h"
+#include "platform/events.h"
 
 namespace {
 
 // The window stays as SDL left it; the debug output says why.
 void NotCovered(const std::string& why) {
-  OutputDebugLine("kobako: full screen not covered: " + why);
+  DebugLine("kobako: full screen not covered: " + why);
 }
 
 // A window manager that follows the desktop conventions names itself on the root window.
@@ -28,8 +29,8 @@ bool HasWindowManager(Display* display) {
   if (data != nullptr) XFree(data);
   if (status != Success) {
     // Taken as no window manager: the game then covers the screen itself.
-    OutputDebugLine("kobako: cannot read the root window's window manager mark (X error " +
-                    std::to_string(status) + ")");
+    DebugLine("kobako: cannot read the root window's window manager mark (X error " +
+              std::to_string(status) + ")");
     return false;
   }
   return count > 0;

@@ -1,4 +1,4 @@
-// Windows bitmap files into RGB565 pixels. SDL reads the many BMP variants; the header is
+// Bitmap files into RGB565 pixels. SDL reads the many BMP variants; the header is
 // checked here first so a damaged or hostile file is turned away before anything is allocated.
 #include <SDL.h>
 
@@ -6,8 +6,9 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/bitmap.h"
+#include "platform/file_lookup.h"
 #include "platform/file_read.h"
-#include "platform/gdi.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
 }  // namespace
 
-HBITMAP LoadBitmapFromMemory(const void* data, size_t size) {
+std::unique_ptr<Bitmap> LoadBitmapFromMemory(const void* data, size_t size) {
   if (data == nullptr || size > static_cast<size_t>(INT32_MAX)) return nullptr;
   if (!HeaderLooksSound(static_cast<const uint8_t*>(data), size)) return nullptr;
   SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
@@ -112,10 +113,10 @@ HBITMAP LoadBitmapFromMemory(const void* data, size_t size) {
       bitmap->colorTable[i] = c.b | (c.g << 8) | (static_cast<uint32_t>(c.r) << 16);
     }
   }
-  return bitmap.release();
+  return bitmap;
 }
 
-HBITMAP LoadImageA(const char* name) {
+std::unique_ptr<Bitmap> LoadBitmapFile(const char* name) {
   const std::string path = FindFileNoCase(name);
   if (path.empty()) return nullptr;
   std::vector<char> bytes;
@@ -123,31 +124,19 @@ HBITMAP LoadImageA(const char* name) {
   return LoadBitmapFromMemory(bytes.data(), bytes.size());
 }
 
-void DeleteObject(HBITMAP bitmap) {
-  delete bitmap;
-}
-
-bool BitBlt(HDC dc, int x, int y, int w, int h, HBITMAP bitmap, int sx, int sy) {
-  if (dc == nullptr || dc->surface == nullptr || bitmap == nullptr) return false;
-  DirectDrawSurface& surface = *dc->surface;
-  // Clip the source to the bitmap, then the target to the surface, moving both together.
-  int64_t left = sx, top = sy;
-  int64_t right = left + std::max(w, 0), bottom = top + std::max(h, 0);
-  int64_t tx = x, ty = y;
-  if (left < 0) tx -= left, left = 0;
-  if (top < 0) ty -= top, top = 0;
-  right = std::min<int64_t>(right, bitmap->width);
-  bottom = std::min<int64_t>(bottom, bitmap->height);
+void DrawBitmap(Surface& surface, const Bitmap& bitmap, Point at) {
+  // Clip the target to the surface, moving the source with it.
+  int64_t left = 0, top = 0, right = bitmap.width, bottom = bitmap.height;
+  int64_t tx = at.x, ty = at.y;
   if (tx < 0) left -= tx, tx = 0;
   if (ty < 0) top -= ty, ty = 0;
   right = std::min<int64_t>(right, left + surface.Width() - tx);
   bottom = std::min<int64_t>(bottom, top + surface.Height() - ty);
-  if (right <= left || bottom <= top) return true;
+  if (right <= left || bottom <= top) return;
   const size_t count = static_cast<size_t>(right - left);
   for (int64_t row = top; row < bottom; ++row) {
-    const uint16_t* in = bitmap->pixels.data() + row * bitmap->width + left;
-    uint16_t* out = surface.Pixels() + (ty + row - top) * surface.Width() + tx;
-    std::memcpy(out, in, count * sizeof(uint16_t));
+    const Pixel* in = bitmap.pixels.data() + row * bitmap.width + left;
+    Pixel* out = surface.Pixels() + (ty + row - top) * surface.Width() + tx;
+    std::memcpy(out, in, count * sizeof(Pixel));
   }
-  return true;
 }

@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/events.h"
 #include "platform/script.h"
-#include "platform/win.h"
 
 namespace {
 
@@ -131,7 +131,7 @@ void DesktopPacing::RunSteps(int presents) {
         pad_ = step.pad;
         break;
       case Step::ESCAPE:
-        PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+        PostEvent(GameEvent::Escape);
         break;
       case Step::MARK:
         if (log_ != nullptr) std::fprintf(log_, "mark %s %d\n", step.name.c_str(), presents);
@@ -139,7 +139,7 @@ void DesktopPacing::RunSteps(int presents) {
       case Step::END:
         keys_.clear();
         pad_ = 0;
-        PostMessageA(WM_CLOSE, 0);
+        PostEvent(GameEvent::Close);
         break;
     }
   }

@@ -30,12 +30,12 @@ class DesktopPacing {
 
   // After frame number presents has been shown.
   void AfterPresent(int presents);
-  bool KeyDown(int vk) const { return keys_.count(vk) != 0 || PadHoldsKey(pad_, vk); }
+  bool KeyDown(Key key) const { return keys_.count(key) != 0 || PadHoldsKey(pad_, key); }
 
   struct Step {
     enum Kind { KEYS, PAD, ESCAPE, MARK, END } kind;
     int frame;
-    std::vector<int> keys;
+    std::vector<Key> keys;
     std::string name;
     unsigned pad = 0;  // PadControl bits, for PAD
   };
@@ -50,7 +50,7 @@ class DesktopPacing {
 
   std::vector<Step> steps_;  // by frame
   size_t next_ = 0;
-  std::set<int> keys_;
+  std::set<Key> keys_;
   unsigned pad_ = 0;
   FILE* log_ = nullptr;
   std::string logPath_;

@@ -1,5 +1,7 @@
 // File names in the game's data mix letter case and both kinds of separator ("IMG\OP_pic.bmp",
 // "img/select.BMP"); on a case-sensitive file system each component is looked up by hand.
+#include "platform/file_lookup.h"
+
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "platform/data_folder.h"
-#include "platform/gdi.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/ddraw.h"
+#include "platform/geometry.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "platform/win.h"
+#include "platform/keys.h"
 
 namespace {
 
@@ -10,21 +10,21 @@ namespace {
 const struct {
   const char* name;
   PadControl control;
-  int vk;
+  Key key;
 } kControls[] = {
-    {"dpup", kPadUp, VK_UP},
-    {"dpdown", kPadDown, VK_DOWN},
-    {"dpleft", kPadLeft, VK_LEFT},
-    {"dpright", kPadRight, VK_RIGHT},
-    {"a", kPadA, VK_SPACE},
-    {"b", kPadB, VK_SHIFT},
-    {"start", kPadStart, VK_SHIFT},
-    {"leftshoulder", kPadLeftShoulder, VK_CONTROL},
-    {"rightshoulder", kPadRightShoulder, VK_TAB},
-    {"leftx-", kPadStickLeft, VK_LEFT},
-    {"leftx+", kPadStickRight, VK_RIGHT},
-    {"lefty-", kPadStickUp, VK_UP},
-    {"lefty+", kPadStickDown, VK_DOWN},
+    {"dpup", kPadUp, Key::Up},
+    {"dpdown", kPadDown, Key::Down},
+    {"dpleft", kPadLeft, Key::Left},
+    {"dpright", kPadRight, Key::Right},
+    {"a", kPadA, Key::Space},
+    {"b", kPadB, Key::Shift},
+    {"start", kPadStart, Key::Shift},
+    {"leftshoulder", kPadLeftShoulder, Key::Control},
+    {"rightshoulder", kPadRightShoulder, Key::Tab},
+    {"leftx-", kPadStickLeft, Key::Left},
+    {"leftx+", kPadStickRight, Key::Right},
+    {"lefty-", kPadStickUp, Key::Up},
+    {"lefty+", kPadStickDown, Key::Down},
 };
 
 }  // namespace
@@ -38,9 +38,9 @@ unsigned StickControls(int x, int y) {
   return held;
 }
 
-bool PadHoldsKey(unsigned held, int vk) {
+bool PadHoldsKey(unsigned held, Key key) {
   for (const auto& control : kControls) {
-    if ((held & control.control) && control.vk == vk) return true;
+    if ((held & control.control) && control.key == key) return true;
   }
   return false;
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include <string>
 
+#include "platform/keys.h"
+
 // The controls the game answers to, one bit each; the script names are SDL's.
 enum PadControl : unsigned {
   kPadUp = 1u << 0,             // dpup
@@ -27,8 +29,8 @@ constexpr int kStickHalfTravel = 16384;
 
 // The stick directions held at axis positions x and y (negative: left and up).
 unsigned StickControls(int x, int y);
-// Whether the controls held (PadControl bits) hold the key vk.
-bool PadHoldsKey(unsigned held, int vk);
+// Whether the controls held (PadControl bits) hold the key.
+bool PadHoldsKey(unsigned held, Key key);
 
 // A script's list of controls, "a,dpup", or "-" for none; false with why on an unknown name.
 bool ParsePadControls(const std::string& list, unsigned* held, std::string* why);

@@ -6,10 +6,9 @@
 #include <map>
 #include <string>
 
-#include "platform/font.h"
+#include "platform/debug.h"
 #include "platform/font_lookup.h"
-#include "platform/gdi.h"
-#include "platform/win.h"
+#include "platform/glyph_cells.h"
 
 namespace {
 
@@ -21,19 +20,6 @@ const FontFile& FontFor(const std::string& face) {
   auto it = known.find(face);
   if (it == known.end()) it = known.emplace(face, FindFontFile(face.c_str())).first;
   return it->second;
-}
-
-bool ValidUtf8(const char* s) {
-  const auto* p = reinterpret_cast<const unsigned char*>(s);
-  while (*p) {
-    int extra = *p < 0x80 ? 0 : (*p >> 5) == 6 ? 1 : (*p >> 4) == 14 ? 2 : (*p >> 3) == 30 ? 3 : -1;
-    if (extra < 0) return false;
-    ++p;
-    for (int i = 0; i < extra; ++i, ++p) {
-      if ((*p & 0xC0) != 0x80) return false;
-    }
-  }
-  return true;
 }
 
 // A wide character whose ink spans the full height of the face's ideographs.
@@ -68,7 +54,7 @@ int FitToCell(TTF_Font* font, int cellHeight) {
     const int inkTop = (cellHeight - (maxY - minY)) / 2;
     return inkTop + maxY - TTF_FontAscent(font);
   }
-  // A face without ideographs: the largest size whose line still fits, as GDI sizes cells.
+  // A face without ideographs: the largest size whose line still fits in the cell.
   int size = cellHeight;
   TTF_SetFontSize(font, size);
   while (TTF_FontHeight(font) > cellHeight && size > 1) TTF_SetFontSize(font, --size);
@@ -77,40 +63,38 @@ int FitToCell(TTF_Font* font, int cellHeight) {
 
 }  // namespace
 
-Font::Font(int cellHeight, int halfWidth, bool bold, const char* face)
+GlyphCells::GlyphCells(int cellHeight, int halfWidth, bool bold, const char* face)
     : cellHeight_(std::clamp(cellHeight, 1, kMaxCell)),
       halfWidth_(std::clamp(halfWidth, 1, kMaxCell / 2)),
       fullWidth_(2 * halfWidth_) {
   if (!TTF_WasInit() && TTF_Init() != 0) {
-    OutputDebugLine(std::string("font: no text, SDL_ttf did not start: ") + TTF_GetError());
+    DebugLine(std::string("font: no text, SDL_ttf did not start: ") + TTF_GetError());
     return;
   }
-  std::string name = face ? face : "";
-  // The face may come as Shift-JIS bytes, as the game stores its texts; fontconfig wants UTF-8.
-  if (!ValidUtf8(name.c_str())) name = Utf8FromShiftJis(name);
+  const std::string name = face ? face : "";
   const FontFile& file = FontFor(name);
   if (file.path.empty()) return;
   ttf_ = TTF_OpenFontIndex(file.path.c_str(), cellHeight_, file.index);
   if (ttf_ == nullptr) {
-    OutputDebugLine("font: cannot open " + file.path + ": " + TTF_GetError());
+    DebugLine("font: cannot open " + file.path + ": " + TTF_GetError());
     return;
   }
   if (bold) TTF_SetFontStyle(ttf_, TTF_STYLE_BOLD);
   glyphTop_ = FitToCell(ttf_, cellHeight_);
 }
 
-Font::~Font() {
+GlyphCells::~GlyphCells() {
   if (ttf_ != nullptr) TTF_CloseFont(ttf_);
 }
 
-const std::vector<uint8_t>& Font::CellMask(uint32_t codePoint, bool fullWidth) {
+const std::vector<uint8_t>& GlyphCells::CellMask(uint32_t codePoint, bool fullWidth) {
   const uint64_t key = (static_cast<uint64_t>(codePoint) << 1) | (fullWidth ? 1 : 0);
   auto it = masks_.find(key);
   if (it == masks_.end()) it = masks_.emplace(key, RenderMask(codePoint, fullWidth)).first;
   return it->second;
 }
 
-std::vector<uint8_t> Font::RenderMask(uint32_t codePoint, bool fullWidth) {
+std::vector<uint8_t> GlyphCells::RenderMask(uint32_t codePoint, bool fullWidth) {
   if (ttf_ == nullptr) return {};
   const int cellW = CellWidth(fullWidth);
   std::vector<uint8_t> mask(static_cast<size_t>(cellW) * cellHeight_, 0);
@@ -118,8 +102,7 @@ std::vector<uint8_t> Font::RenderMask(uint32_t codePoint, bool fullWidth) {
   if (glyph == nullptr) return mask;
   if (glyph->w > 0 && glyph->h > 0 && glyph->format->BytesPerPixel == 1 &&
       SDL_LockSurface(glyph) == 0) {
-    // Centred in its cell; a glyph wider than the cell is squeezed to fit, as GDI narrows a
-    // face to the width asked for.
+    // Centred in its cell; a glyph wider than the cell is squeezed to the width asked for.
     const int offX = glyph->w <= cellW ? (cellW - glyph->w) / 2 : 0;
     const int offY = glyphTop_;
     const auto* pixels = static_cast<const uint8_t*>(glyph->pixels);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/ddraw.h"
+#include "platform/geometry.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "platform/file_read.h"
 #include "platform/gamepad.h"
-#include "platform/win.h"
+#include "platform/keys.h"
 
 namespace {
 
@@ -18,24 +18,26 @@ bool ParseFrame(const std::string& word, int* frame) {
 
 const struct {
   const char* name;
-  int vk;
+  Key key;
 } kKeys[] = {
-    {"Up", VK_UP},       {"Down", VK_DOWN},   {"Left", VK_LEFT},    {"Right", VK_RIGHT},
-    {"Space", VK_SPACE}, {"Shift", VK_SHIFT}, {"Ctrl", VK_CONTROL}, {"Tab", VK_TAB},
+    {"Up", Key::Up},       {"Down", Key::Down},   {"Left", Key::Left},    {"Right", Key::Right},
+    {"Space", Key::Space}, {"Shift", Key::Shift}, {"Ctrl", Key::Control}, {"Tab", Key::Tab},
 };
 
-int KeyCode(const std::string& name) {
+bool KeyNamed(const std::string& name, Key* found) {
   for (const auto& key : kKeys) {
-    if (name == key.name) return key.vk;
+    if (name != key.name) continue;
+    *found = key.key;
+    return true;
   }
-  return 0;
+  return false;
 }
 
-std::string KeyList(const std::vector<int>& keys) {
+std::string KeyList(const std::vector<Key>& keys) {
   std::string list;
-  for (int vk : keys) {
+  for (Key held : keys) {
     for (const auto& key : kKeys) {
-      if (key.vk != vk) continue;
+      if (key.key != held) continue;
       if (!list.empty()) list += ',';
       list += key.name;
     }
@@ -43,16 +45,16 @@ std::string KeyList(const std::vector<int>& keys) {
   return list.empty() ? "-" : list;
 }
 
-bool ParseKeys(const std::string& list, std::vector<int>* keys, std::string* why) {
+bool ParseKeys(const std::string& list, std::vector<Key>* keys, std::string* why) {
   if (list == "-") return true;
   std::istringstream in(list);
   for (std::string name; std::getline(in, name, ',');) {
-    int vk = KeyCode(name);
-    if (vk == 0) {
+    Key key;
+    if (!KeyNamed(name, &key)) {
       *why = "unknown key \"" + name + "\"";
       return false;
     }
-    keys->push_back(vk);
+    keys->push_back(key);
   }
   return true;
 }

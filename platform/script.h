@@ -15,10 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/keys.h"
+
 struct ScriptStep {
   enum Kind { KEYS, PAD, ESCAPE, SHOT, STATE, END } kind;
   int frame;
-  std::vector<int> keys;  // virtual key codes, for KEYS
+  std::vector<Key> keys;  // for KEYS
   std::string file;       // for SHOT and STATE
   int segment = 0;        // 0 before the first "when", k after the k-th
   unsigned pad = 0;       // PadControl bits, for PAD

@@ -6,7 +6,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/gdi.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -99,4 +99,17 @@ std::string ShiftJisFromUtf8(const std::string& utf8) {
 
 std::string Utf8FromShiftJis(const std::string& sjis) {
   return ToUtf8().Convert(sjis);
+}
+
+std::u32string TextFromShiftJis(std::string_view sjis) {
+  std::u32string text;
+  const int size = static_cast<int>(sjis.size());
+  for (int i = 0; i < size;) {
+    const int n = ShiftJisCharLength(sjis.data() + i, size - i);
+    const uint32_t cp = CodePointOfShiftJis(sjis.data() + i, n);
+    const bool known = cp != 0 && CellsOf(cp) == n;
+    text.push_back(known ? cp : n == 2 ? U'\u3000' : U' ');
+    i += n;
+  }
+  return text;
 }

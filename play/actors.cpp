@@ -2,15 +2,13 @@
 
 #include <utility>
 
-#include "platform/win.h"
+#include "platform/random.h"
 #include "play/movement.h"
 #include "world/world.h"
 
 int StageClear = 0;
 
 namespace {
-
-constexpr int LAST_STAGE = 10;
 
 // Pits name their exit and switches their gate by index; both must follow a re-sort.
 bool Linked(const ItemRec& item) {

@@ -40,20 +40,22 @@ void DropPieces() {
     Clear.ClearDrop[i] += 20 - i;
     if (Clear.ClearDrop[i] > REST_Y) Clear.ClearDrop[i] = REST_Y;
   }
+  Display& display = TheDisplay();
   for (int i = 0; i < CLEAR_PIECES; i++) {
-    RECT piece = {i * PIECE_W, 0, i * PIECE_W + PIECE_W, PICTURE_H};
-    BltClipped(lpBackbuffer, PICTURE_X + i * PIECE_W, Clear.ClearDrop[i], lpClea, piece,
-               KEYED_COPY);
+    Rect piece = {i * PIECE_W, 0, i * PIECE_W + PIECE_W, PICTURE_H};
+    display.backbuffer.CopyFrom({PICTURE_X + i * PIECE_W, Clear.ClearDrop[i]}, display.clea, piece,
+                                kKeyed);
   }
 }
 
 // Even rows fly left, odd rows right, lower rows faster.
 void SpreadRows() {
+  Display& display = TheDisplay();
   for (int r = 0; r < PICTURE_H; r++) {
-    RECT row = {0, r, PICTURE_W, r + 1};
+    Rect row = {0, r, PICTURE_W, r + 1};
     int shift = (r / 5 + 20) * Clear.ClearSpread;
     int x = r % 2 == 0 ? PICTURE_X - shift : PICTURE_X + shift;
-    BltClipped(lpBackbuffer, x, REST_Y + r, lpClea, row, KEYED_COPY);
+    display.backbuffer.CopyFrom({x, REST_Y + r}, display.clea, row, kKeyed);
   }
   Clear.ClearSpread++;
 }
@@ -101,7 +103,7 @@ ClearResult ClearSequence() {
   SaveProgress();
   if (AllCleared()) {
     // The ending brings its own background.
-    ReleaseSurface(lpBack);
+    ReleaseSurface(TheDisplay().back);
     return CLEAR_TO_ENDING;
   }
   return CLEAR_TO_SELECT;

@@ -1,9 +1,12 @@
 #include "play/play_frame.h"
 
 #include "app/shell.h"
+#include "platform/debug.h"
+#include "platform/file_lookup.h"
 #include "play/actors.h"
 #include "play/animation.h"
 #include "play/movement.h"
+#include "world/datafile.h"
 #include "world/setup.h"
 #include "world/world.h"
 
@@ -36,5 +39,25 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
 
 void SetupStagePlay(int n) {
   SetupStage(n);
+  LoadStagePictures();
   ResetSteps();
+}
+
+void LoadStagePictures() {
+  // A stage may change its two pictures, not load pictures without end: each load takes time.
+  constexpr int kPictureLimit = 4;
+  Display& display = TheDisplay();
+  int loaded = 0;
+  for (const PictureRecord& record : PictureRecords) {
+    Surface& surface = record.hero ? display.chara : display.back;
+    if (!surface || loaded >= kPictureLimit) continue;
+    loaded++;
+    // Only inside the data folder: an absolute name or one that climbs out with ".." is a
+    // picture that cannot be loaded.
+    if (!IsDataRelativeName(record.name.c_str())) {
+      DebugOut(record.name + ": picture not loaded (outside the data folder)\n");
+      continue;
+    }
+    LoadBitmapSurface(surface, record.name.c_str());
+  }
 }

@@ -18,3 +18,6 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
 // Sets stage n up from its file (SetupStage) with no step or slide half done: how every stage
 // starts, from the map or from the pause menu's restart.
 void SetupStagePlay(int n);
+// Loads the pictures the stage file asks for (at most four, only from inside the data folder)
+// into the stage's surfaces that exist.
+void LoadStagePictures();

@@ -1,15 +1,11 @@
-// Stage rendering: one picture of the stage into the back buffer, back to front, and the two
-// clipped copies the gameplay and front-end scenes use.
+// Stage rendering: one picture of the stage into the back buffer, back to front, and the copy
+// that lets the hero sink into the floor.
 #pragma once
-#include "platform/ddraw.h"
-#include "platform/types.h"
+#include "platform/surface.h"
 
-// Draws the background, floor, shown items, hero and shown villagers into lpBackbuffer.
+// Draws the background, floor, shown items, hero and shown villagers into the back buffer.
 void RenderStage();
-// Copies src's rectangle to (x, y), clipped to the screen's left, right and top edges and to the
-// floor line of cell (cellX, cellY), so a sinking hero disappears into the floor.
-HRESULT BltFloorClipped(LPDIRECTDRAWSURFACE dst, int cellX, int cellY, int x, int y,
-                        LPDIRECTDRAWSURFACE src, RECT rect, DWORD flags);
-// Copies src's rectangle to (x, y), clipped to the 640 x 480 screen.
-HRESULT BltClipped(LPDIRECTDRAWSURFACE dst, int x, int y, LPDIRECTDRAWSURFACE src, RECT rect,
-                   DWORD flags);
+// Copies src's rectangle to `at` on dst, its bottom cut at the floor line of cell (cellX, cellY),
+// so a sinking hero disappears into the floor.
+void CopyAboveFloor(Surface& dst, int cellX, int cellY, Point at, const Surface& src, Rect rect,
+                    bool keyed);

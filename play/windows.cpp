@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
-#include "gfx/mydraw.h"
+#include "platform/sjis.h"
+#include "platform/text.h"
 #include "play/animation.h"
 #include "play/render.h"
 #include "world/datafile.h"
@@ -15,8 +18,6 @@
 
 namespace {
 
-constexpr uint32_t WINDOW_PERIOD = 33;
-constexpr int LAST_STAGE = 10;
 constexpr int CLOSING_MESSAGE = 11;
 constexpr int RESCUE_FULL_LEVEL = 220;
 constexpr int RESCUE_LEVEL_STEP = 12;
@@ -25,13 +26,12 @@ constexpr int RESCUE_LEVEL_STEP = 12;
 uint32_t RescueTime = 0;
 uint32_t MessageTime = 0;
 
-const std::string& RescueText(int stage) {
-  // Converted once: the font draws Shift-JIS bytes.
-  static const std::string sister = ShiftJisFromUtf8("おねーさんをたすけた！");
-  static const std::string grandpa = ShiftJisFromUtf8("おじーさんをたすけた！");
-  static const std::string angel = ShiftJisFromUtf8("てんしさまをたすけた！");
-  static const std::string girl = ShiftJisFromUtf8("おんなのこをたすけた！");
-  static const std::string demon = ShiftJisFromUtf8("まおうをほかくした！");
+const std::u32string& RescueText(int stage) {
+  static const std::u32string sister = U"おねーさんをたすけた！";
+  static const std::u32string grandpa = U"おじーさんをたすけた！";
+  static const std::u32string angel = U"てんしさまをたすけた！";
+  static const std::u32string girl = U"おんなのこをたすけた！";
+  static const std::u32string demon = U"まおうをほかくした！";
   switch (stage) {
     case 0:
     case 3:
@@ -52,34 +52,39 @@ const std::string& RescueText(int stage) {
   }
 }
 
-// One more two-byte character (or CR LF pair) every five frames.
+// One more full-width character (or CR LF pair) every five frames: the text shows two more
+// half-width cells each time, and a full-width character only half shown is a blank cell.
 struct Reveal {
-  const char* text;
-  int units;  // length in two-byte units
+  std::u32string text;
+  int units;  // length in full-width cells
   int r = 0;
 
-  Reveal(const char* t, int bytes) : text(t), units(bytes / 2) {}
-  void Draw(HDC dc, RECT rect) {
-    if (dc != nullptr) DrawTextA(dc, text, 2 * (r / 5), &rect, DT_CENTER);
+  explicit Reveal(std::u32string t) : text(std::move(t)), units(HalfCells(text) / 2) {}
+  void Draw(Rect area) {
+    Display& display = TheDisplay();
+    DrawTextCentred(display.backbuffer, display.font, Shown(2 * (r / 5)), area, 0);
     if (r < 5 * units) r++;
+  }
+
+  static int HalfCells(const std::u32string& text) {
+    int cells = 0;
+    for (char32_t c : text) cells += CellsOf(c);
+    return cells;
+  }
+  // The first `cells` half-width cells of the text.
+  std::u32string Shown(int cells) const {
+    std::u32string shown;
+    for (char32_t c : text) {
+      if (cells <= 0) break;
+      const int n = CellsOf(c);
+      shown.push_back(n <= cells ? c : U' ');
+      cells -= n;
+    }
+    return shown;
   }
 };
 
-HDC OpenText() {
-  HDC dc = nullptr;
-  lpBackbuffer->GetDC(&dc);
-  if (dc != nullptr) {
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, hFont);
-  }
-  return dc;
-}
-
-void CloseText(HDC dc) {
-  if (dc != nullptr) lpBackbuffer->ReleaseDC(dc);
-}
-
-RECT PortraitRect(int stage, bool captured) {
+Rect PortraitRect(int stage, bool captured) {
   if (stage == LAST_STAGE) {
     int top = captured ? 420 : 280;
     return {500, top, 600, top + 140};
@@ -92,31 +97,24 @@ RECT PortraitRect(int stage, bool captured) {
 }  // namespace
 
 void ShowRescue() {
-  const std::string& text = RescueText(StageNo);
-  Reveal reveal(text.data(), static_cast<int>(text.size()));
+  Reveal reveal(RescueText(StageNo));
   int level = 0;
   // A close request ends the window at once; the main loop then shuts the game down.
-  while (!CloseRequested()) {
-    if (!FrameGate(RescueTime, WINDOW_PERIOD)) {
-      WaitMessageTimeout(1);
-      continue;
-    }
+  for (bool closing = false; !closing;) {
+    if (!NextFrameOfLoop(RescueTime, FRAME_PERIOD, &closing)) continue;
     RenderStage();
     BlitRequest request = {};
     request.x = 40;
     request.y = 10;
-    request.Src = FrameId;
+    request.Src = FrameId();
     request.SrcRect = {0, 0, 540, 140};
     request.Mode = BLIT_BLEND | BLEND_ALPHA;
     request.Level = static_cast<uint8_t>(level);
-    theDDraw->Blit(request);
+    Pictures()->Blit(request);
     level = std::min(level + RESCUE_LEVEL_STEP, RESCUE_FULL_LEVEL);
 
-    HDC dc = OpenText();
-    if (level == RESCUE_FULL_LEVEL) reveal.Draw(dc, {80, 50, 550, 140});
-    bool done = KeyPressedOnce(VK_SPACE, SpaceHeld);
-    CloseText(dc);
-    if (done) return;
+    if (level == RESCUE_FULL_LEVEL) reveal.Draw({80, 50, 550, 140});
+    if (KeyPressedOnce(Key::Space, SpaceHeld)) return;
     Present();
   }
 }
@@ -124,26 +122,22 @@ void ShowRescue() {
 void ShowMessage() {
   bool captured = StageNo == LAST_STAGE && StageNodes[LAST_STAGE].Cleared;
   int slot = captured ? CLOSING_MESSAGE : std::clamp(StageNo, 0, MES_COUNT - 1);
-  const char* text = MesText[slot];
-  Reveal reveal(text, static_cast<int>(strnlen(text, MES_SIZE)));
+  // The message file keeps Shift-JIS: decoded once, as the window opens.
+  Reveal reveal(
+      TextFromShiftJis(std::string_view(MesText[slot], strnlen(MesText[slot], MES_SIZE))));
   int stage = std::clamp(StageNo, 0, LAST_STAGE);
-  RECT frame = {0, 140, 440, 280};
-  RECT portrait = PortraitRect(stage, captured);
-  while (!CloseRequested()) {
-    if (!FrameGate(MessageTime, WINDOW_PERIOD)) {
-      WaitMessageTimeout(1);
-      continue;
-    }
+  Rect frame = {0, 140, 440, 280};
+  Rect portrait = PortraitRect(stage, captured);
+  Display& display = TheDisplay();
+  for (bool closing = false; !closing;) {
+    if (!NextFrameOfLoop(MessageTime, FRAME_PERIOD, &closing)) continue;
     RenderStage();
-    lpBackbuffer->BltFast(40, 10, lpFram, &frame, KEYED_COPY);
-    lpBackbuffer->BltFast(480, 10, lpFram, &portrait, KEYED_COPY);
+    display.backbuffer.CopyFrom({40, 10}, display.fram, frame, kKeyed);
+    display.backbuffer.CopyFrom({480, 10}, display.fram, portrait, kKeyed);
 
-    HDC dc = OpenText();
-    reveal.Draw(dc, {80, 50, 450, 140});
+    reveal.Draw({80, 50, 450, 140});
     StepAnimation();
-    bool done = KeyPressedOnce(VK_SPACE, SpaceHeld);
-    CloseText(dc);
-    if (done) return;
+    if (KeyPressedOnce(Key::Space, SpaceHeld)) return;
     Present();
   }
 }

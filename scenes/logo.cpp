@@ -1,14 +1,14 @@
 #include "scenes/logo.h"
 
 #include "app/shell.h"
-#include "gfx/mydraw.h"
 #include "gfx/picture_names.h"
+#include "platform/random.h"
 #include "play/render.h"
 #include "scenes/opening.h"
 #include "scenes/scene_surfaces.h"
 
 LogoBall LogoBalls[LOGO_BALL_COUNT];
-RECT BallCells[BALL_CELL_COUNT];
+Rect BallCells[BALL_CELL_COUNT];
 uint8_t LogoPhase = 0;
 uint8_t LogoRise = 0;
 int8_t TitleCursor = 0;
@@ -21,9 +21,9 @@ constexpr int kLogoPieces = 10;
 uint32_t LogoTime = 0;
 uint32_t TitleTime = 0;
 
-RECT PieceRect(int i) {
+Rect PieceRect(int i) {
   const int c = i % 6, r = i / 6;
-  return RECT{80 * c, 240 + 100 * r, 80 * c + 80, 340 + 100 * r};
+  return Rect{80 * c, 240 + 100 * r, 80 * c + 80, 340 + 100 * r};
 }
 
 // Pieces follow each other every 65 pixels; the upper row is two groups of three 50 apart.
@@ -32,14 +32,17 @@ int PieceX(int i) {
 }
 
 void DrawLogoPieces(int top) {
-  if (lpBack == nullptr) return;
+  Display& display = TheDisplay();
+  if (!display.back) return;
   for (int i = 0; i < kLogoPieces; i++) {
-    BltClipped(lpBackbuffer, PieceX(i), top + 90 * (i / 6), lpBack, PieceRect(i), KEYED_COPY);
+    display.backbuffer.CopyFrom({PieceX(i), top + 90 * (i / 6)}, display.back, PieceRect(i),
+                                kKeyed);
   }
 }
 
 // Draws and moves every ball; counts a bounced ball once and a ball gone twice.
 int StepBalls() {
+  Display& display = TheDisplay();
   int count = 0;
   for (LogoBall& ball : LogoBalls) {
     count++;
@@ -47,8 +50,9 @@ int StepBalls() {
       count++;
       continue;
     }
-    if (lpBack != nullptr) {
-      BltClipped(lpBackbuffer, ball.X - 40, ball.Y - 80, lpBack, BallCells[ball.Frame], KEYED_COPY);
+    if (display.back) {
+      display.backbuffer.CopyFrom({ball.X - 40, ball.Y - 80}, display.back, BallCells[ball.Frame],
+                                  kKeyed);
     }
     ball.Y += ball.Vy;
     ball.Vy += 1;
@@ -69,11 +73,12 @@ int StepBalls() {
 }  // namespace
 
 void LogoSetupScene() {
-  RemakeSurface(lpBack, 480, 600, true);
-  LoadScenePicture(lpBack, PICTURE_LOGO);
+  Display& display = TheDisplay();
+  RemakeSurface(display.back, 480, 600, true);
+  LoadScenePicture(display.back, PICTURE_LOGO);
   for (int n = 0; n < BALL_CELL_COUNT; n++) {
     const int c = n % 6, r = n / 6;
-    BallCells[n] = RECT{80 * c, 80 * r, 80 * c + 80, 80 * r + 80};
+    BallCells[n] = Rect{80 * c, 80 * r, 80 * c + 80, 80 * r + 80};
   }
   for (LogoBall& ball : LogoBalls) {
     ball.Frame = Rand() % 16;
@@ -90,13 +95,14 @@ void LogoSetupScene() {
 }
 
 void LogoScene() {
-  if (!FrameGate(LogoTime, 33)) return;
-  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
+  Display& display = TheDisplay();
+  if (!FrameGate(LogoTime, FRAME_PERIOD)) return;
+  if (KeyPressedOnce(Key::Space, SpaceHeld)) {
     CurrentScene = LogoEndScene;
     return;
   }
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
+  display.backbuffer.Fill(0);
   if (LogoPhase != 0) DrawLogoPieces(130 - LogoRise);
   const int count = StepBalls();
   if (LogoPhase == 0 && count >= 100) {
@@ -119,9 +125,10 @@ void TitleSetupScene() {
 }
 
 void TitleScene() {
-  if (!FrameGate(TitleTime, 33)) return;
+  Display& display = TheDisplay();
+  if (!FrameGate(TitleTime, FRAME_PERIOD)) return;
   TitleAnim = (TitleAnim + 1) % 10;
-  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
+  if (KeyPressedOnce(Key::Space, SpaceHeld)) {
     if (TitleCursor != 0) {
       // The second entry quits: a title whose second entry did nothing would be a dead end.
       ReleaseAll();
@@ -129,25 +136,26 @@ void TitleScene() {
     }
     CurrentScene = TitleEndScene;
   }
-  if (ArrowPressedOnce(VK_UP)) TitleCursor = 0;
-  if (ArrowPressedOnce(VK_DOWN)) TitleCursor = 1;
+  if (ArrowPressedOnce(Key::Up)) TitleCursor = 0;
+  if (ArrowPressedOnce(Key::Down)) TitleCursor = 1;
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
+  display.backbuffer.Fill(0);
   DrawLogoPieces(90);
-  if (lpBack != nullptr) {
+  if (display.back) {
     // The chosen entry alternates between its two highlighted frames every five frames.
     const int k = TitleAnim / 5;
-    const RECT plain0 = {0, 440, 184, 490}, lit0 = {0, 490 + 50 * k, 184, 540 + 50 * k};
-    const RECT plain1 = {200, 440, 340, 490}, lit1 = {200, 490 + 50 * k, 340, 540 + 50 * k};
-    const RECT& entry0 = TitleCursor == 0 ? lit0 : plain0;
-    const RECT& entry1 = TitleCursor == 0 ? plain1 : lit1;
-    lpBackbuffer->BltFast(220, 310, lpBack, &entry0, KEYED_COPY);
-    lpBackbuffer->BltFast(245, 360, lpBack, &entry1, KEYED_COPY);
+    const Rect plain0 = {0, 440, 184, 490}, lit0 = {0, 490 + 50 * k, 184, 540 + 50 * k};
+    const Rect plain1 = {200, 440, 340, 490}, lit1 = {200, 490 + 50 * k, 340, 540 + 50 * k};
+    const Rect& entry0 = TitleCursor == 0 ? lit0 : plain0;
+    const Rect& entry1 = TitleCursor == 0 ? plain1 : lit1;
+    display.backbuffer.CopyFrom({220, 310}, display.back, entry0, kKeyed);
+    display.backbuffer.CopyFrom({245, 360}, display.back, entry1, kKeyed);
   }
   Present();
 }
 
 void TitleEndScene() {
-  ReleaseSurface(lpBack);
+  Display& display = TheDisplay();
+  ReleaseSurface(display.back);
   CurrentScene = OpeningSetupScene;
 }

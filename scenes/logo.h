@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/types.h"
+#include "platform/geometry.h"
 
 constexpr int LOGO_BALL_COUNT = 100;
 constexpr int BALL_CELL_COUNT = 16;
@@ -17,7 +17,7 @@ struct LogoBall {
 };
 
 extern LogoBall LogoBalls[LOGO_BALL_COUNT];
-extern RECT BallCells[BALL_CELL_COUNT];
+extern Rect BallCells[BALL_CELL_COUNT];
 extern uint8_t LogoPhase;  // 0 balls only, 1 logo pieces shown
 extern uint8_t LogoRise;   // pixels the logo pieces have risen
 extern int8_t TitleCursor;

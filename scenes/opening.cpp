@@ -1,7 +1,6 @@
 #include "scenes/opening.h"
 
 #include "app/shell.h"
-#include "gfx/mydraw.h"
 #include "gfx/picture_names.h"
 #include "play/render.h"
 #include "scenes/scene_surfaces.h"
@@ -18,17 +17,19 @@ uint32_t OpeningTime = 0;
 }  // namespace
 
 void OpeningSetupScene() {
-  RemakeSurface(lpBack, SCREEN_W, SCREEN_H, true);
-  RemakeSurface(lpChar, 552, 1000, true);
-  LoadScenePicture(lpBack, PICTURE_OPENING_BACK);
-  LoadScenePicture(lpChar, PICTURE_OPENING_PAGES);
+  Display& display = TheDisplay();
+  RemakeSurface(display.back, SCREEN_W, SCREEN_H, true);
+  RemakeSurface(display.chara, 552, 1000, true);
+  LoadScenePicture(display.back, PICTURE_OPENING_BACK);
+  LoadScenePicture(display.chara, PICTURE_OPENING_PAGES);
   OpeningPage = 0;
   CurrentScene = OpeningScene;
 }
 
 void OpeningScene() {
-  if (!FrameGate(OpeningTime, 33)) return;
-  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
+  Display& display = TheDisplay();
+  if (!FrameGate(OpeningTime, FRAME_PERIOD)) return;
+  if (KeyPressedOnce(Key::Space, SpaceHeld)) {
     OpeningPage++;
     if (OpeningPage > kLastPage) {
       CurrentScene = OpeningEndScene;
@@ -36,22 +37,24 @@ void OpeningScene() {
     }
   }
 
-  FillSurfaceRect(lpBackbuffer, 0, 0, SCREEN_W, SCREEN_H, 0);
-  if (lpBack != nullptr) {
-    lpBackbuffer->BltFast(0, 0, lpBack, &SCREEN_RECT, KEYED_COPY);
+  display.backbuffer.Fill(0);
+  if (display.back) {
+    display.backbuffer.CopyFrom({0, 0}, display.back, SCREEN_RECT, kKeyed);
   }
-  if (lpChar != nullptr) {
+  if (display.chara) {
     const int32_t p = OpeningPage;
-    BltClipped(lpBackbuffer, 64, 57, lpChar, RECT{0, 233 * p, 511, 233 * p + 233}, KEYED_COPY);
-    BltClipped(lpBackbuffer, 60, 304, lpChar, RECT{0, 700 + 100 * p, 530, 800 + 100 * p},
-               KEYED_COPY);
+    display.backbuffer.CopyFrom({64, 57}, display.chara, Rect{0, 233 * p, 511, 233 * p + 233},
+                                kKeyed);
+    display.backbuffer.CopyFrom({60, 304}, display.chara,
+                                Rect{0, 700 + 100 * p, 530, 800 + 100 * p}, kKeyed);
   }
   Present();
 }
 
-// The last page stays in lpBackbuffer: the stage select drops its map in over it.
+// The last page stays in the back buffer: the stage select drops its map in over it.
 void OpeningEndScene() {
-  ReleaseSurface(lpBack);
-  ReleaseSurface(lpChar);
+  Display& display = TheDisplay();
+  ReleaseSurface(display.back);
+  ReleaseSurface(display.chara);
   CurrentScene = SelectSetupScene;
 }

@@ -1,6 +1,7 @@
 #include "scenes/play_scene.h"
 
 #include "app/shell.h"
+#include "platform/clock.h"
 #include "play/animation.h"
 #include "play/clear_sequence.h"
 #include "play/play_frame.h"
@@ -16,8 +17,7 @@ uint32_t PlayTime = 0;
 
 namespace {
 
-constexpr uint32_t PLAY_PERIOD = 33;
-constexpr DWORD SLOW_MOTION_MS = 100;
+constexpr uint32_t SLOW_MOTION_MS = 100;
 
 void FinishClearFrame() {
   switch (ClearSequence()) {
@@ -35,7 +35,7 @@ void FinishClearFrame() {
 }  // namespace
 
 void PlayScene() {
-  if (!FrameGate(PlayTime, PLAY_PERIOD)) return;
+  if (!FrameGate(PlayTime, FRAME_PERIOD)) return;
   RenderStage();
   // The wipe reveals the picture just drawn; this frame shows nothing itself.
   if (StageIntro == 1) {
@@ -48,14 +48,14 @@ void PlayScene() {
     FinishClearFrame();
   } else {
     // Ctrl slows play down for a closer look.
-    if (KeyDown(VK_CONTROL)) Sleep(SLOW_MOTION_MS);
+    if (IsKeyDown(Key::Control)) Rest(SLOW_MOTION_MS);
     PlayKeys keys = {};
-    keys.up = KeyDown(VK_UP);
-    keys.down = KeyDown(VK_DOWN);
-    keys.left = KeyDown(VK_LEFT);
-    keys.right = KeyDown(VK_RIGHT);
-    keys.space = KeyDown(VK_SPACE);
-    keys.shift = KeyDown(VK_SHIFT);
+    keys.up = IsKeyDown(Key::Up);
+    keys.down = IsKeyDown(Key::Down);
+    keys.left = IsKeyDown(Key::Left);
+    keys.right = IsKeyDown(Key::Right);
+    keys.space = IsKeyDown(Key::Space);
+    keys.shift = IsKeyDown(Key::Shift);
     if (PlayFrameUpdate(keys, SpaceHeld, ShiftHeld).pauseRequested) CurrentScene = PauseSetupScene;
   }
   Present();

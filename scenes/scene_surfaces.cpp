@@ -3,27 +3,22 @@
 #include <string>
 
 #include "app/shell.h"
-#include "gfx/mydraw.h"
-#include "platform/gdi.h"
-#include "platform/win.h"
+#include "platform/debug.h"
+#include "platform/file_lookup.h"
 
-void RemakeSurface(LPDIRECTDRAWSURFACE& slot, int width, int height, bool keyed) {
-  ReleaseSurface(slot);
-  slot = CreateOffscreen(width, height);
-  if (slot == nullptr) {
-    OutputDebugStringA("scene surface not created\n");
+void RemakeSurface(Surface& surface, int width, int height, bool keyed) {
+  ReleaseSurface(surface);
+  MakeSceneSurface(surface, width, height);
+  if (!surface) {
+    DebugOut("scene surface not created\n");
     return;
   }
-  if (keyed) {
-    DDCOLORKEY key = {0, 0};
-    slot->SetColorKey(DDCKEY_SRCBLT, &key);
-  }
+  if (keyed) surface.SetKey(0);
 }
 
-void LoadScenePicture(LPDIRECTDRAWSURFACE surface, const char* name) {
-  if (surface == nullptr || FindFileNoCase(name).empty()) {
-    std::string line = std::string(name) + ": picture not loaded\n";
-    OutputDebugStringA(line.c_str());
+void LoadScenePicture(Surface& surface, const char* name) {
+  if (!surface || FindFileNoCase(name).empty()) {
+    DebugOut(std::string(name) + ": picture not loaded\n");
     return;
   }
   LoadBitmapSurface(surface, name);

@@ -1,11 +1,11 @@
-// Surfaces and pictures of the front-end scenes.
+// Surfaces and pictures of the scenes.
 #pragma once
-#include "platform/ddraw.h"
+#include "platform/surface.h"
 
-// Replaces the surface a slot still holds (released first, so nothing leaks however often a
-// scene is entered) by a new off-screen one in system memory, with black as source colour key
-// when keyed. The slot stays null when no surface can be had.
-void RemakeSurface(LPDIRECTDRAWSURFACE& slot, int width, int height, bool keyed);
+// Replaces what a scene surface still holds (let go first, so nothing piles up however often a
+// scene is entered) by a new black surface, with black as its key when keyed. The surface stays
+// empty when none can be had.
+void RemakeSurface(Surface& surface, int width, int height, bool keyed);
 // Loads a picture into surface. Without the surface or the file the scene goes on with black,
 // and the debug output names the file.
-void LoadScenePicture(LPDIRECTDRAWSURFACE surface, const char* name);
+void LoadScenePicture(Surface& surface, const char* name);

@@ -1,7 +1,6 @@
 #include "scenes/select.h"
 
 #include "app/shell.h"
-#include "gfx/mydraw.h"
 #include "gfx/picture_names.h"
 #include "scenes/scene_surfaces.h"
 #include "scenes/stage_start.h"
@@ -12,8 +11,8 @@ int32_t SelectTick = 0, CursorFrame = 0, NodeBlink = 0;
 
 namespace {
 
-constexpr RECT kLabel = {0, 578, 100, 600};
-constexpr RECT kCursorCells[4] = {
+constexpr Rect kLabel = {0, 578, 100, 600};
+constexpr Rect kCursorCells[4] = {
     {512, 480, 576, 544}, {576, 480, 640, 544}, {512, 544, 576, 608}, {576, 544, 640, 608}};
 constexpr int kDropLastFrame = 75;
 
@@ -30,22 +29,24 @@ void UnlockLastStage() {
 }
 
 struct ArrowKey {
-  int vk;
+  Key key;
   int direction;
 };
 constexpr ArrowKey kArrows[4] = {
-    {VK_UP, kMapUp}, {VK_DOWN, kMapDown}, {VK_LEFT, kMapLeft}, {VK_RIGHT, kMapRight}};
+    {Key::Up, kMapUp}, {Key::Down, kMapDown}, {Key::Left, kMapLeft}, {Key::Right, kMapRight}};
 
 }  // namespace
 
 void SelectSetupScene() {
-  // lpBack and lpChar may still hold the play scene's surfaces (from play or the pause menu).
-  RemakeSurface(lpBack, 640, 620, true);
-  RemakeSurface(lpChar, SCREEN_W, SCREEN_H, true);
-  FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
-  LoadScenePicture(lpBack, PICTURE_SELECT);
+  Display& display = TheDisplay();
+  // The back and hero surfaces may still hold the play scene's pictures (from play or the pause
+  // menu).
+  RemakeSurface(display.back, 640, 620, true);
+  RemakeSurface(display.chara, SCREEN_W, SCREEN_H, true);
+  display.screen.ShowFill(0);
+  LoadScenePicture(display.back, PICTURE_SELECT);
   // The last frame of the previous scene: the map drops in over it.
-  if (lpChar != nullptr) lpChar->BltFast(0, 0, lpBackbuffer, &SCREEN_RECT, DDBLTFAST_WAIT);
+  if (display.chara) display.chara.CopyFrom({0, 0}, display.backbuffer, SCREEN_RECT);
   DropFrames = 0;
   DropSpeed = 0;
   DropY = 0;
@@ -59,9 +60,10 @@ void SelectSetupScene() {
 
 // The map falls in, bounces three times and lies still from frame 75; no keys are read.
 void SelectDropScene() {
-  if (!FrameGate(DropTime, 33)) return;
-  if (lpChar != nullptr) lpBackbuffer->BltFast(0, 0, lpChar, &SCREEN_RECT, DDBLTFAST_WAIT);
-  BltFromBack(0, DropY - SCREEN_H, SCREEN_RECT, DDBLTFAST_WAIT);
+  if (!FrameGate(DropTime, FRAME_PERIOD)) return;
+  Display& display = TheDisplay();
+  if (display.chara) display.backbuffer.CopyFrom({0, 0}, display.chara, SCREEN_RECT);
+  display.backbuffer.CopyFrom({0, DropY - SCREEN_H}, display.back, SCREEN_RECT);
   DropSpeed += 1;
   DropY += DropSpeed;
   if (DropY > SCREEN_H) {
@@ -74,9 +76,10 @@ void SelectDropScene() {
 }
 
 void SelectScene() {
-  if (!FrameGate(SelectTime, 33)) return;
+  if (!FrameGate(SelectTime, FRAME_PERIOD)) return;
+  Display& display = TheDisplay();
   UnlockLastStage();
-  if (lpBack != nullptr) lpBackbuffer->BltFast(0, 0, lpBack, &SCREEN_RECT, DDBLTFAST_WAIT);
+  if (display.back) display.backbuffer.CopyFrom({0, 0}, display.back, SCREEN_RECT);
   for (StageNode& node : StageNodes) node.Pending = 1;
   DrawStageTree(&StageNodes[0]);
 
@@ -89,21 +92,21 @@ void SelectScene() {
     CursorFrame = (CursorFrame + 1) % 4;
     NodeBlink = (NodeBlink + 1) % 2;
   }
-  if (lpBack != nullptr) {
+  if (display.back) {
     for (const StageNode& node : StageNodes) {
       if (!node.Cleared) continue;
-      lpBackbuffer->BltFast(node.X, node.Y + 20, lpBack, &kLabel, KEYED_COPY);
+      display.backbuffer.CopyFrom({node.X, node.Y + 20}, display.back, kLabel, kKeyed);
     }
   }
-  BltFromBack(cursorX, cursorY, kCursorCells[CursorFrame], KEYED_COPY);
+  display.backbuffer.CopyFrom({cursorX, cursorY}, display.back, kCursorCells[CursorFrame], kKeyed);
 
   // Two arrows first pressed in the same frame both act, in this order.
   for (const ArrowKey& arrow : kArrows) {
-    if (ArrowPressedOnce(arrow.vk)) SelectCursor = StepCursor(SelectCursor, arrow.direction);
+    if (ArrowPressedOnce(arrow.key)) SelectCursor = StepCursor(SelectCursor, arrow.direction);
   }
-  if (KeyPressedOnce(VK_SPACE, SpaceHeld)) {
-    ReleaseSurface(lpBack);
-    ReleaseSurface(lpChar);
+  if (KeyPressedOnce(Key::Space, SpaceHeld)) {
+    ReleaseSurface(display.back);
+    ReleaseSurface(display.chara);
     CurrentScene = StageStartScene;
     StageNo = SelectCursor;
   }

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/types.h"
+#include "platform/geometry.h"
 #include "world/stage_map.h"
 
 void SelectSetupScene();
@@ -17,14 +17,12 @@ extern int32_t SelectTick, CursorFrame, NodeBlink;
 extern const int32_t PopStepW[8];
 extern const int32_t PopStepH[8];
 
-// Copies rect of lpBack onto lpBackbuffer at (x, y), clipped to the screen.
-void BltFromBack(int32_t x, int32_t y, RECT rect, DWORD flags);
-// One line with the default pen, on its own device context of lpBackbuffer.
-void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
-inline int32_t CenterX(int32_t x, const RECT& rect) {
+// One black line on the back buffer, (x2, y2) left out.
+void DrawMapLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+inline int32_t CenterX(int32_t x, const Rect& rect) {
   return x + ((rect.right - rect.left) >> 1);
 }
-inline int32_t CenterY(int32_t y, const RECT& rect) {
+inline int32_t CenterY(int32_t y, const Rect& rect) {
   return y + ((rect.bottom - rect.top) >> 1);
 }
 // Draws the open part of the map reachable from node: lines first, pictures in post-order.

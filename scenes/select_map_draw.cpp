@@ -1,6 +1,6 @@
-// Drawing the stage map: the tree of lines and node pictures, the pop-in, the clipped copy.
+// Drawing the stage map: the tree of lines and node pictures, the pop-in.
 #include "app/shell.h"
-#include "platform/gdi.h"
+#include "platform/text.h"
 #include "scenes/select.h"
 
 const int32_t PopStepW[8] = {10, 5, -5, 3, -3, 2, -2, 0};
@@ -32,37 +32,8 @@ int32_t PopPhaseAt(int32_t tick, int32_t phase) {
 
 }  // namespace
 
-void BltFromBack(int32_t x, int32_t y, RECT rect, DWORD flags) {
-  const int32_t w = rect.right - rect.left;
-  const int32_t h = rect.bottom - rect.top;
-  if (x < 0) {
-    if (x <= -w) return;
-    rect.left -= x;
-    x = 0;
-  }
-  if (x + (rect.right - rect.left) > SCREEN_W) {
-    if (x > SCREEN_W) return;
-    rect.right -= x + (rect.right - rect.left) - SCREEN_W;
-  }
-  if (y < 0) {
-    if (y <= -h) return;
-    rect.top -= y;
-    y = 0;
-  }
-  if (y + (rect.bottom - rect.top) > SCREEN_H) {
-    if (y > SCREEN_H) return;
-    rect.bottom -= y + (rect.bottom - rect.top) - SCREEN_H;
-  }
-  if (lpBack == nullptr) return;
-  lpBackbuffer->BltFast(x, y, lpBack, &rect, flags);
-}
-
-void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
-  HDC dc = nullptr;
-  if (lpBackbuffer->GetDC(&dc) != DD_OK) return;
-  MoveToEx(dc, x1, y1, nullptr);
-  LineTo(dc, x2, y2);
-  lpBackbuffer->ReleaseDC(dc);
+void DrawMapLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
+  DrawLine(TheDisplay().backbuffer, {x1, y1}, {x2, y2}, 0);
 }
 
 // Lines to every neighbour (also one not yet open: the way one step on is always shown), then
@@ -72,19 +43,20 @@ void DrawStageTree(StageNode* node) {
   node->Pending = 0;
   for (StageNode* next : node->Links) {
     if (next == nullptr) continue;
-    DrawLine(CenterX(node->X, node->Sprite), CenterY(node->Y, node->Sprite),
-             CenterX(next->X, next->Sprite), CenterY(next->Y, next->Sprite));
+    DrawMapLine(CenterX(node->X, node->Sprite), CenterY(node->Y, node->Sprite),
+                CenterX(next->X, next->Sprite), CenterY(next->Y, next->Sprite));
     DrawStageTree(next);
   }
   DrawStageNode(node);
 }
 
 void DrawStageNode(StageNode* node) {
-  RECT src = node->Sprite;
+  Display& display = TheDisplay();
+  Rect src = node->Sprite;
   src.left += 100 * NodeBlink;
   src.right += 100 * NodeBlink;
   if (node->Cleared) {
-    BltFromBack(node->X, node->Y, src, KEYED_COPY);
+    display.backbuffer.CopyFrom({node->X, node->Y}, display.back, src, kKeyed);
     return;
   }
   // The pop-in grows out of the bottom edge, overshoots wide and flat, and settles.
@@ -94,9 +66,9 @@ void DrawStageNode(StageNode* node) {
   node->PopH += PopStepH[node->PopPhase];
   if (node->PopTick < 25) node->PopTick += 1;
   node->PopPhase = PopPhaseAt(node->PopTick, node->PopPhase);
-  if (lpBack == nullptr) return;
-  RECT dst = {cx - node->PopW, cy - node->PopH, cx + node->PopW, cy + 50};
-  lpBackbuffer->Blt(&dst, lpBack, &src, DDBLT_KEYSRC | DDBLT_WAIT);
+  if (!display.back) return;
+  Rect dst = {cx - node->PopW, cy - node->PopH, cx + node->PopW, cy + 50};
+  display.backbuffer.StretchFrom(dst, display.back, src, kKeyed);
 }
 
 int32_t StepCursor(int32_t index, int direction) {

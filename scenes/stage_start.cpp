@@ -4,8 +4,8 @@
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
-#include "gfx/mydraw.h"
 #include "gfx/picture_names.h"
+#include "platform/clock.h"
 #include "play/play_frame.h"
 #include "play/windows.h"
 #include "scenes/play_scene.h"
@@ -19,66 +19,62 @@ int WipeWidth = 0;
 namespace {
 
 constexpr int WIPE_STEP = 16;
-constexpr uint32_t WIPE_PERIOD = 33;
-constexpr int LAST_STAGE = 10;
 
 uint32_t WipeTime = 0;  // the wipe's own frame gate
 
 }  // namespace
 
 void StageStartScene() {
+  Display& display = TheDisplay();
   // Surfaces of an earlier stage are released before their replacements are made.
-  RemakeSurface(lpBack, SCREEN_W, SCREEN_H, false);
-  RemakeSurface(lpChar, SCREEN_W, SCREEN_H, true);
-  RemakeSurface(lpItem, 700, 1100, true);
-  RemakeSurface(lpVill, 576, 1000, true);
-  RemakeSurface(lpMenu, SCREEN_W, SCREEN_H, false);
-  RemakeSurface(lpFram, 640, 1000, true);
-  RemakeSurface(lpClea, SCREEN_W, SCREEN_H, true);
+  RemakeSurface(display.back, SCREEN_W, SCREEN_H, false);
+  RemakeSurface(display.chara, SCREEN_W, SCREEN_H, true);
+  RemakeSurface(display.item, 700, 1100, true);
+  RemakeSurface(display.vill, 576, 1000, true);
+  RemakeSurface(display.menu, SCREEN_W, SCREEN_H, false);
+  RemakeSurface(display.fram, 640, 1000, true);
+  RemakeSurface(display.clea, SCREEN_W, SCREEN_H, true);
 
-  LoadScenePicture(lpChar, PICTURE_HERO);
-  LoadScenePicture(lpItem, PICTURE_TRAP);
-  LoadScenePicture(lpVill, PICTURE_VILLAGERS);
-  LoadScenePicture(lpFram, PICTURE_FRAME);
-  LoadScenePicture(lpClea, PICTURE_CLEAR);
+  LoadScenePicture(display.chara, PICTURE_HERO);
+  LoadScenePicture(display.item, PICTURE_TRAP);
+  LoadScenePicture(display.vill, PICTURE_VILLAGERS);
+  LoadScenePicture(display.fram, PICTURE_FRAME);
+  LoadScenePicture(display.clea, PICTURE_CLEAR);
 
   SetupStagePlay(StageNo);
 
   char name[32];
   std::snprintf(name, sizeof name, PICTURE_AREA_BACK, Area);
-  LoadScenePicture(lpBack, name);
+  LoadScenePicture(display.back, name);
 
-  FillSurfaceRect(lpPrimary, 0, 0, SCREEN_W, SCREEN_H, 0);
+  display.screen.ShowFill(0);
   StageIntro = 1;
   CurrentScene = PlayScene;
 }
 
 void StageWipeScene() {
-  RECT whole = {0, 0, SCREEN_W, SCREEN_H};
-  lpMenu->BltFast(0, 0, lpBackbuffer, &whole, DDBLTFAST_NOCOLORKEY | DDBLTFAST_WAIT);
-  WipeTime = timeGetTime();
+  Display& display = TheDisplay();
+  display.menu.CopyFrom({0, 0}, display.backbuffer, SCREEN_RECT);
+  WipeTime = NowMs();
 
   BlitRequest darken = {};
-  darken.Src = BackId;
-  darken.SrcRect = whole;
+  darken.Src = BackId();
+  darken.SrcRect = SCREEN_RECT;
   darken.Level = 200;
   darken.Mode = BLIT_BLEND | BLEND_SUB;
-  theDDraw->Blit(darken);
+  Pictures()->Blit(darken);
 
-  // No window messages are handled meanwhile: Escape waits until the wipe is over, while a close
+  // No events are handled meanwhile: Escape waits until the wipe is over, while a close
   // request cuts it short for the main loop to shut down.
-  while (WipeWidth < SCREEN_W && !CloseRequested()) {
-    if (!FrameGate(WipeTime, WIPE_PERIOD)) {
-      WaitMessageTimeout(1);
-      continue;
-    }
+  for (bool closing = false; WipeWidth < SCREEN_W && !closing;) {
+    if (!NextFrameOfLoop(WipeTime, FRAME_PERIOD, &closing)) continue;
     for (int y = 0; y < SCREEN_H; y += 2) {
-      RECT tail = {SCREEN_W - WipeWidth, y, SCREEN_W, y + 1};
-      lpBackbuffer->BltFast(0, y, lpMenu, &tail, DDBLTFAST_WAIT);
+      Rect tail = {SCREEN_W - WipeWidth, y, SCREEN_W, y + 1};
+      display.backbuffer.CopyFrom({0, y}, display.menu, tail);
     }
     for (int y = 1; y < SCREEN_H; y += 2) {
-      RECT head = {0, y, WipeWidth, y + 1};
-      lpBackbuffer->BltFast(SCREEN_W - WipeWidth, y, lpMenu, &head, DDBLTFAST_WAIT);
+      Rect head = {0, y, WipeWidth, y + 1};
+      display.backbuffer.CopyFrom({SCREEN_W - WipeWidth, y}, display.menu, head);
     }
     WipeWidth += WIPE_STEP;
     Present();

@@ -51,7 +51,7 @@ TEST_F(DesktopTest, GameRunsAndEscapeEndsItWithExitCodeZero) {
   SdlBackend backend;
   SetBackend(&backend);
   SDL_AddTimer(50, PressEscapeAfterFrames, &backend);
-  int exitCode = WinMain();
+  int exitCode = RunGame();
   SetBackend(&TestBackend());
   EXPECT_EQ(exitCode, 0);
   EXPECT_GE(backend.PresentCount(), 3);

@@ -39,17 +39,16 @@ class EntryTest : public ::testing::Test {
   }
   void TearDown() override {
     ReleaseAll();
-    MSG msg;
-    while (PeekMessageA(&msg)) GetMessageA(&msg);
+    ClearEvents();
     fs::current_path(oldDir_);
     fs::remove_all(dir_);
   }
   // Runs the game from its entry, pressing Escape after the given present.
   int RunUntilEscapeAfter(int present) {
     TestBackend().SetPresentHook([present](int count) {
-      if (count == present) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+      if (count == present) PostEvent(GameEvent::Escape);
     });
-    return WinMain();
+    return RunGame();
   }
   fs::path oldDir_, dir_;
 };
@@ -71,9 +70,9 @@ TEST_F(EntryTest, NormalStartLogsTheSharedObjectsInOrder) {
       "\n----- ＜MyDSound作成＞ -----\n",
   };
   EXPECT_EQ(TestBackend().DebugLines(), expected);
-  EXPECT_EQ(FrameId, 0);
-  EXPECT_EQ(BackId, 1);
-  EXPECT_EQ(theDDraw->Slot(FrameId).height, 1000);
+  EXPECT_EQ(FrameId(), 0);
+  EXPECT_EQ(BackId(), 1);
+  EXPECT_EQ(Pictures()->Slot(FrameId()).height, 1000);
   EXPECT_EQ(CurrentScene, &LogoSetupScene);
   EXPECT_TRUE(TestBackend().WindowOpen());
   EXPECT_FALSE(TestBackend().CursorShown());
@@ -85,8 +84,8 @@ TEST_F(EntryTest, EscapeEndsTheRunBetweenSceneCallsWithExitCodeZero) {
   EXPECT_EQ(RunUntilEscapeAfter(3), 0);
   EXPECT_EQ(TestBackend().PresentCount(), 3);
   EXPECT_TRUE(ReleaseDone);
-  EXPECT_EQ(lpBackbuffer, nullptr);
-  EXPECT_EQ(theDDraw, nullptr);
+  EXPECT_FALSE(TheDisplay().backbuffer);
+  EXPECT_EQ(Pictures(), nullptr);
   const std::vector<std::string>& lines = TestBackend().DebugLines();
   ASSERT_FALSE(lines.empty());
   EXPECT_EQ(lines.back(), "\n----- ＜MyDSound破棄＞ -----\n");
@@ -94,23 +93,22 @@ TEST_F(EntryTest, EscapeEndsTheRunBetweenSceneCallsWithExitCodeZero) {
 
 TEST_F(EntryTest, ClosingTheWindowEndsTheRunLikeEscape) {
   TestBackend().SetPresentHook([](int count) {
-    if (count == 2) PostMessageA(WM_CLOSE, 0);
+    if (count == 2) PostEvent(GameEvent::Close);
   });
-  EXPECT_EQ(WinMain(), 0);
+  EXPECT_EQ(RunGame(), 0);
   EXPECT_EQ(TestBackend().PresentCount(), 2);
   EXPECT_TRUE(ReleaseDone);
 }
 
-TEST_F(EntryTest, OtherKeyMessagesDoNothing) {
-  EXPECT_EQ(WindowProc(WM_KEYDOWN, VK_SPACE), 0);
-  EXPECT_EQ(WindowProc(WM_KEYDOWN, VK_SHIFT), 0);
+TEST_F(EntryTest, TheQuitEventItselfReleasesNothing) {
+  HandleEvent(GameEvent::Quit);
   EXPECT_FALSE(ReleaseDone);
 }
 
 TEST_F(EntryTest, TwoQueuedEscapesReleaseOnce) {
   ASSERT_EQ(BringUp(), 0);
-  PostMessageA(WM_KEYDOWN, VK_ESCAPE);
-  PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+  PostEvent(GameEvent::Escape);
+  PostEvent(GameEvent::Escape);
   TestBackend().ClearDebugLines();
   EXPECT_EQ(MainLoop(), 0);
   int backbufferLines = 0;
@@ -122,8 +120,8 @@ TEST_F(EntryTest, TwoQueuedEscapesReleaseOnce) {
 
 TEST_F(EntryTest, WithoutADisplayTheGameExitsWithOne) {
   TestBackend().SetDisplayAvailable(false);
-  EXPECT_EQ(WinMain(), 1);
-  EXPECT_EQ(lpDD, nullptr);
+  EXPECT_EQ(RunGame(), 1);
+  EXPECT_FALSE(TheDisplay().screen.IsOpen());
   EXPECT_TRUE(TestBackend().DebugLines().empty());
 }
 
@@ -134,9 +132,9 @@ TEST_F(EntryTest, TuneStartsOnTheFirstIdleTurnAndRestartsWhenItEnds) {
   TestBackend().SetPresentHook([&startsAtFirstFrame](int count) {
     if (count == 1) startsAtFirstFrame = TestBackend().MusicStarts();
     if (count == 10) TestBackend().FinishMusic();
-    if (count == 13) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+    if (count == 13) PostEvent(GameEvent::Escape);
   });
-  EXPECT_EQ(WinMain(), 0);
+  EXPECT_EQ(RunGame(), 0);
   EXPECT_EQ(startsAtFirstFrame, 1);
   EXPECT_EQ(TestBackend().MusicStarts(), 2);
   EXPECT_TRUE(TestBackend().MusicPlaying());  // not stopped by the shutdown
@@ -147,15 +145,30 @@ TEST_F(EntryTest, TuneThatEndsAsSoonAsItStartsIsGivenUpWithOneDebugLine) {
   std::ofstream(dir_ / "sound" / "kel.mid") << "MThd";
   TestBackend().SetPresentHook([](int count) {
     if (count == 1) TestBackend().FinishMusic();
-    if (count == 13) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+    if (count == 13) PostEvent(GameEvent::Escape);
   });
-  EXPECT_EQ(WinMain(), 0);
+  EXPECT_EQ(RunGame(), 0);
   EXPECT_EQ(TestBackend().MusicStarts(), 1);
   int lines = 0;
   for (const std::string& line : TestBackend().DebugLines()) {
     lines += line.find("not played again") != std::string::npos;
   }
   EXPECT_EQ(lines, 1);
+}
+
+// The turn in which a scene ends the game (the title's second entry) still asks about the tune.
+TEST_F(EntryTest, TheTurnThatReleasesStillRestartsAnEndedTune) {
+  fs::create_directories(dir_ / "sound");
+  std::ofstream(dir_ / "sound" / "kel.mid") << "MThd";
+  ASSERT_EQ(BringUp(), 0);
+  CurrentScene = [] {
+    if (TestBackend().MusicStarts() == 0) return;
+    TestBackend().Rest(300);  // a tune that played a while
+    TestBackend().FinishMusic();
+    ReleaseAll();
+  };
+  EXPECT_EQ(MainLoop(), 0);
+  EXPECT_EQ(TestBackend().MusicStarts(), 2);
 }
 
 TEST_F(EntryTest, WithoutATuneTheGameRunsSilently) {

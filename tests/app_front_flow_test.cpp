@@ -57,13 +57,12 @@ class FrontFlow : public ::testing::Test {
   }
   void TearDown() override {
     ReleaseAll();
-    MSG msg;
-    while (PeekMessageA(&msg)) GetMessageA(&msg);
+    ClearEvents();
     fs::current_path(oldDir_);
     fs::remove_all(dir_);
   }
 
-  static void Key(int vk, bool down) { TestBackend().SetKeyDown(vk, down); }
+  static void Hold(Key key, bool down) { TestBackend().SetKeyDown(key, down); }
   // One idle turn a frame period after the last one.
   static void Turn() {
     TestBackend().SetClock(TestBackend().PeekClock() + 40);
@@ -77,32 +76,32 @@ class FrontFlow : public ::testing::Test {
     return CurrentScene == scene;
   }
   // Releases the key, lets a frame see it up, presses it and lets a frame see it down.
-  static void Press(int vk) {
-    Key(vk, false);
+  static void Press(Key key) {
+    Hold(key, false);
     Turn();
-    Key(vk, true);
+    Hold(key, true);
     Turn();
   }
-  static void Tap(int vk) {
-    Press(vk);
-    Key(vk, false);
+  static void Tap(Key key) {
+    Press(key);
+    Hold(key, false);
     Turn();
   }
 
   // From the bring-up to the stage select, skipping the logo and turning the pages.
   static void ToSelect() {
-    Key(VK_SPACE, true);
+    Hold(Key::Space, true);
     Turns(2);
     ASSERT_TRUE(TurnUntil(TitleScene, 3));
-    Press(VK_SPACE);
+    Press(Key::Space);
     ASSERT_TRUE(TurnUntil(OpeningScene, 3));
-    for (int page = 0; page < 3; page++) Press(VK_SPACE);
+    for (int page = 0; page < 3; page++) Press(Key::Space);
     ASSERT_TRUE(TurnUntil(SelectScene, 100));
   }
 
   // From the select screen into play, through the stage start and the wipe.
   static void StartStage() {
-    Press(VK_SPACE);
+    Press(Key::Space);
     ASSERT_EQ(CurrentScene, StageStartScene);
     ASSERT_EQ(StageNo, SelectCursor);
     ASSERT_TRUE(TurnUntil(StageWipeScene, 5));
@@ -112,11 +111,11 @@ class FrontFlow : public ::testing::Test {
   }
 
   static void OpenPause() {
-    Press(VK_SHIFT);
+    Press(Key::Shift);
     ASSERT_TRUE(TurnUntil(PauseScene, 3));
     Turns(3);
     ASSERT_EQ(CurrentScene, PauseScene) << "Shift still held keeps the menu";
-    Key(VK_SHIFT, false);
+    Hold(Key::Shift, false);
   }
 
   fs::path oldDir_, dir_;
@@ -125,20 +124,20 @@ class FrontFlow : public ::testing::Test {
 TEST_F(FrontFlow, HeldSpaceActsOncePerSceneFromTheLogoIntoAStage) {
   Turn();
   ASSERT_EQ(CurrentScene, LogoScene);
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   ASSERT_TRUE(TurnUntil(TitleScene, 3));
   Turns(10);
   EXPECT_EQ(CurrentScene, TitleScene);
-  Press(VK_SPACE);
+  Press(Key::Space);
   ASSERT_TRUE(TurnUntil(OpeningScene, 3));
   Turns(10);
   EXPECT_EQ(OpeningPage, 0);
-  Press(VK_SPACE);
+  Press(Key::Space);
   EXPECT_EQ(OpeningPage, 1);
-  Press(VK_SPACE);
+  Press(Key::Space);
   EXPECT_EQ(OpeningPage, 2);
-  Press(VK_SPACE);
+  Press(Key::Space);
   ASSERT_TRUE(TurnUntil(SelectDropScene, 3));
   ASSERT_TRUE(TurnUntil(SelectScene, 80));
   Turns(10);
@@ -155,21 +154,21 @@ TEST_F(FrontFlow, PauseMenuRoundTripsKeepTheMapAndOneSurfaceEach) {
     StartStage();
     OpenPause();
     // Restart: straight back into play, no wipe.
-    Tap(VK_DOWN);
-    Press(VK_SPACE);
+    Tap(Key::Down);
+    Press(Key::Space);
     EXPECT_EQ(CurrentScene, PlayScene);
     Turn();
     EXPECT_EQ(CurrentScene, PlayScene);
     OpenPause();
-    Tap(VK_DOWN);
-    Tap(VK_DOWN);
+    Tap(Key::Down);
+    Tap(Key::Down);
     ASSERT_EQ(PauseCursor, 2);
-    Press(VK_SPACE);
+    Press(Key::Space);
     ASSERT_EQ(CurrentScene, SelectSetupScene);
     ASSERT_TRUE(TurnUntil(SelectScene, 100));
-    ASSERT_NE(lpBack, nullptr);
-    EXPECT_EQ(lpBack->Height(), 620) << "the stage background was replaced";
-    EXPECT_EQ(lpChar->Width(), 640);
+    ASSERT_TRUE(TheDisplay().back);
+    EXPECT_EQ(TheDisplay().back.Height(), 620) << "the stage background was replaced";
+    EXPECT_EQ(TheDisplay().chara.Width(), 640);
     EXPECT_EQ(StageMapReady, 1);
     EXPECT_EQ(StageNodes[0].Open, 1);
   }
@@ -181,17 +180,18 @@ TEST_F(FrontFlow, TitleEntryOfThePauseMenuStartsTheLogoAgain) {
   ToSelect();
   StartStage();
   OpenPause();
-  Tap(VK_UP);
-  Tap(VK_UP);
+  Tap(Key::Up);
+  Tap(Key::Up);
   ASSERT_EQ(PauseCursor, 3);
-  Press(VK_SPACE);
+  Press(Key::Space);
   ASSERT_EQ(CurrentScene, LogoSetupScene);
   Turn();
   EXPECT_EQ(CurrentScene, LogoScene);
-  EXPECT_EQ(lpBack->Width(), 480) << "the stage background was replaced by the ball picture";
+  EXPECT_EQ(TheDisplay().back.Width(), 480)
+      << "the stage background was replaced by the ball picture";
   Turns(5);
   EXPECT_EQ(CurrentScene, LogoScene) << "Space held from the menu does not skip the logo";
-  Press(VK_SPACE);
+  Press(Key::Space);
   ASSERT_TRUE(TurnUntil(TitleScene, 3));
 }
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "tests/child_process.h"
 #include "tests/gfx_fixture.h"
 
@@ -142,27 +142,25 @@ TEST_F(CutShortPicture, SurfacesKeepWhatTheyHeld) {
   gfxtest::WriteBmp(whole, 16, 8, std::vector<uint16_t>(16 * 8, 0x1234));
   const uintmax_t size = fs::file_size(whole);
   const SurfaceId id = Make(16, 8);
-  LPDIRECTDRAWSURFACE scene = nullptr;
-  dd->CreateSurface(16, 8, &scene);
+  Surface scene(16, 8);
   for (uintmax_t length : {uintmax_t{0}, uintmax_t{20}, uintmax_t{54}, size / 2, size - 1}) {
     const std::string cut = TempPath("cut" + std::to_string(length) + ".bmp");
     fs::copy_file(whole, cut);
     fs::resize_file(cut, length);
     FillSlot(id, 0x0F0F);
-    FillSurfaceRect(scene, 0, 0, 16, 8, 0x7777);
+    scene.Fill(0x7777);
     EXPECT_FALSE(draw->ReadBitmap(id, cut.c_str())) << length;
     LoadBitmapSurface(scene, cut.c_str());
     for (int y = 0; y < 8; ++y) {
       for (int x = 0; x < 16; ++x) {
         ASSERT_EQ(At(id, x, y), 0x0F0F) << length << " bytes, " << x << ", " << y;
-        ASSERT_EQ(scene->Pixels()[y * 16 + x], 0x7777) << length << " bytes, " << x << ", " << y;
+        ASSERT_EQ(scene.Pixels()[y * 16 + x], 0x7777) << length << " bytes, " << x << ", " << y;
       }
     }
   }
   // The whole file does load, so the cuts above are what kept the pictures out.
   EXPECT_TRUE(draw->ReadBitmap(id, whole.c_str()));
   EXPECT_EQ(At(id, 3, 3), 0x1234);
-  scene->Release();
 }
 
 }  // namespace

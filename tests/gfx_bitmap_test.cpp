@@ -43,7 +43,7 @@ TEST_F(BitmapTest, ScreenSizedPictureFillsSlotAndItsCopy) {
   int differ = 0;
   for (int i = 0; i < 640 * 480; ++i) {
     differ += slot.pixels[i] != pattern[i];
-    differ += slot.surface->Pixels()[i] != pattern[i];
+    differ += slot.surface.Pixels()[i] != pattern[i];
   }
   EXPECT_EQ(differ, 0);
   EXPECT_EQ(std::string(slot.name), path.substr(0, 31));
@@ -54,9 +54,9 @@ TEST_F(BitmapTest, StartUpLoadsFrameAndBackInOrder) {
   const std::string back = WritePattern("Back.bmp", 640, 480);
   TestBackend().ClearDebugLines();
   SurfaceId frameId = -1, backId = -1;
-  ASSERT_TRUE(draw->MakeSurface(&frameId, 640, 1000, 0, 0));
+  ASSERT_TRUE(draw->MakeSurface(&frameId, 640, 1000, 0));
   draw->ReadBitmap(frameId, frame.c_str());
-  ASSERT_TRUE(draw->MakeSurface(&backId, 640, 480, 0, 0));
+  ASSERT_TRUE(draw->MakeSurface(&backId, 640, 480, 0));
   draw->ReadBitmap(backId, back.c_str());
   const std::vector<std::string> expected = {"\t MyDDraw：サーフェイスを作成する\n",
                                              "\t MyDDraw：サーフェイス取得= 0\n",
@@ -139,24 +139,23 @@ TEST_F(BitmapTest, PictureLargerThanItsSlotIsCutToIt) {
 }
 
 TEST_F(BitmapTest, SceneSurfaceLoadsSilently) {
-  LPDIRECTDRAWSURFACE surface = nullptr;
-  dd->CreateSurface(40, 30, &surface);
+  Surface surface(40, 30);
   const std::string path = WritePattern("chara.bmp", 20, 10);
   TestBackend().ClearDebugLines();
   LoadBitmapSurface(surface, path.c_str());
   EXPECT_TRUE(Lines().empty());
-  EXPECT_EQ(surface->Pixels()[9 * 40 + 19], Pattern(20, 10)[9 * 20 + 19]);
-  EXPECT_EQ(surface->Pixels()[10 * 40 + 19], 0);
-  EXPECT_EQ(surface->Pixels()[9 * 40 + 20], 0);
+  EXPECT_EQ(surface.Pixels()[9 * 40 + 19], Pattern(20, 10)[9 * 20 + 19]);
+  EXPECT_EQ(surface.Pixels()[10 * 40 + 19], 0);
+  EXPECT_EQ(surface.Pixels()[9 * 40 + 20], 0);
 }
 
 TEST_F(BitmapTest, SceneSurfaceKeepsContentsWhenFileIsMissing) {
-  LPDIRECTDRAWSURFACE surface = nullptr;
-  dd->CreateSurface(8, 8, &surface);
-  FillSurfaceRect(surface, 0, 0, 8, 8, 0x7777);
+  Surface surface(8, 8);
+  surface.Fill(0x7777);
   LoadBitmapSurface(surface, "img/missing.bmp");
-  LoadBitmapSurface(nullptr, WritePattern("any.bmp", 4, 4).c_str());
-  EXPECT_EQ(surface->Pixels()[63], 0x7777);
+  Surface none;
+  LoadBitmapSurface(none, WritePattern("any.bmp", 4, 4).c_str());
+  EXPECT_EQ(surface.Pixels()[63], 0x7777);
   EXPECT_EQ(Lines().size(), 1u);  // only the creation banner
 }
 

@@ -31,7 +31,7 @@ class BlendTest : public GfxTest {
 
 TEST_F(BlendTest, RescueWindowPushedLeftShowsItsRightPart) {
   const SurfaceId src = MakeColumns(540, 140);
-  BlitRequest r = Request(BLIT_BLEND | BLEND_ADD, src, RECT{0, 0, 540, 140}, -100, 10);
+  BlitRequest r = Request(BLIT_BLEND | BLEND_ADD, src, Rect{0, 0, 540, 140}, -100, 10);
   r.Level = 255;
   EXPECT_EQ(draw->Blit(r), 0);
   EXPECT_EQ(r.x, 0);
@@ -50,7 +50,7 @@ TEST_F(BlendTest, RescueWindowPushedLeftShowsItsRightPart) {
 
 TEST_F(BlendTest, RequestJustPastTheLeftEdgeDrawsNothing) {
   const SurfaceId src = MakeFilled(540, 140, 0xFFFF);
-  BlitRequest r = Request(BLIT_BLEND, src, RECT{0, 0, 540, 140}, -540, 0);
+  BlitRequest r = Request(BLIT_BLEND, src, Rect{0, 0, 540, 140}, -540, 0);
   r.Level = 255;
   EXPECT_EQ(draw->Blit(r), 1);
   EXPECT_EQ(r.x, -540);
@@ -62,7 +62,7 @@ TEST_F(BlendTest, RequestJustPastTheLeftEdgeDrawsNothing) {
 
 TEST_F(BlendTest, RequestOneColumnInsideDrawsOneColumn) {
   const SurfaceId src = MakeColumns(540, 140);
-  BlitRequest r = Request(BLIT_COPY | 0x10, src, RECT{0, 0, 540, 140}, -539, 0);
+  BlitRequest r = Request(BLIT_COPY | 0x10, src, Rect{0, 0, 540, 140}, -539, 0);
   EXPECT_EQ(draw->Blit(r), 0);
   EXPECT_EQ(r.SrcRect.left, 539);
   EXPECT_EQ(Back(0, 0), ColumnPixel(539));
@@ -72,17 +72,17 @@ TEST_F(BlendTest, RequestOneColumnInsideDrawsOneColumn) {
 
 TEST_F(BlendTest, RequestsPastRightAndBottomAreCutOrDropped) {
   const SurfaceId src = MakeFilled(100, 100, 0x0841);
-  BlitRequest cut = Request(BLIT_COPY, src, RECT{0, 0, 100, 100}, 600, 0);
+  BlitRequest cut = Request(BLIT_COPY, src, Rect{0, 0, 100, 100}, 600, 0);
   EXPECT_EQ(draw->Blit(cut), 0);
   EXPECT_EQ(cut.SrcRect.right, 40);
-  BlitRequest atEdge = Request(BLIT_COPY, src, RECT{0, 0, 100, 100}, 640, 0);
+  BlitRequest atEdge = Request(BLIT_COPY, src, Rect{0, 0, 100, 100}, 640, 0);
   EXPECT_EQ(draw->Blit(atEdge), 0);
   EXPECT_EQ(atEdge.SrcRect.right, 0);
-  BlitRequest past = Request(BLIT_COPY, src, RECT{0, 0, 100, 100}, 641, 0);
+  BlitRequest past = Request(BLIT_COPY, src, Rect{0, 0, 100, 100}, 641, 0);
   EXPECT_EQ(draw->Blit(past), 1);
-  BlitRequest below = Request(BLIT_COPY, src, RECT{0, 0, 100, 100}, 0, 1001);
+  BlitRequest below = Request(BLIT_COPY, src, Rect{0, 0, 100, 100}, 0, 1001);
   EXPECT_EQ(draw->Blit(below), 1);
-  BlitRequest above = Request(BLIT_COPY, src, RECT{0, 20, 100, 100}, 0, -30);
+  BlitRequest above = Request(BLIT_COPY, src, Rect{0, 20, 100, 100}, 0, -30);
   EXPECT_EQ(draw->Blit(above), 0);
   EXPECT_EQ(above.y, 0);
   EXPECT_EQ(above.SrcRect.top, 50);
@@ -92,11 +92,11 @@ TEST_F(BlendTest, KeyedCopySkipsBlackAndUnkeyedCopyDrawsIt) {
   const SurfaceId src = Make(2, 1);
   Load(src, 2, 1, {0x0000, 0x0001});
   FillBack(0xAAAA);
-  BlitRequest keyed = Request(BLIT_COPY, src, RECT{0, 0, 2, 1}, 10, 10);
+  BlitRequest keyed = Request(BLIT_COPY, src, Rect{0, 0, 2, 1}, 10, 10);
   draw->Blit(keyed);
   EXPECT_EQ(Back(10, 10), 0xAAAA);
   EXPECT_EQ(Back(11, 10), 0x0001);
-  BlitRequest plain = Request(BLIT_COPY | 0x80, src, RECT{0, 0, 2, 1}, 20, 10);
+  BlitRequest plain = Request(BLIT_COPY | 0x80, src, Rect{0, 0, 2, 1}, 20, 10);
   draw->Blit(plain);
   EXPECT_EQ(Back(20, 10), 0x0000);
   EXPECT_EQ(Back(21, 10), 0x0001);
@@ -104,17 +104,17 @@ TEST_F(BlendTest, KeyedCopySkipsBlackAndUnkeyedCopyDrawsIt) {
 
 TEST_F(BlendTest, KeyedCopyHonoursTheSlotsOwnKey) {
   SurfaceId keyFive = -1, noKey = -1;
-  ASSERT_TRUE(draw->MakeSurface(&keyFive, 37, 2, 5, 0));
-  ASSERT_TRUE(draw->MakeSurface(&noKey, 37, 2, -1, 0));
+  ASSERT_TRUE(draw->MakeSurface(&keyFive, 37, 2, 5));
+  ASSERT_TRUE(draw->MakeSurface(&noKey, 37, 2, -1));
   std::vector<uint16_t> pixels(37 * 2);
   for (int i = 0; i < 74; ++i)
     pixels[i] = static_cast<uint16_t>(i % 3 == 0 ? 5 : i % 3 == 1 ? 0 : 900 + i);
   Load(keyFive, 37, 2, pixels);
   Load(noKey, 37, 2, pixels);
   FillBack(0xAAAA);
-  BlitRequest five = Request(BLIT_COPY, keyFive, RECT{0, 0, 37, 2}, 1, 1);
+  BlitRequest five = Request(BLIT_COPY, keyFive, Rect{0, 0, 37, 2}, 1, 1);
   EXPECT_EQ(draw->Blit(five), 0);
-  BlitRequest plain = Request(BLIT_COPY, noKey, RECT{0, 0, 37, 2}, 1, 3);
+  BlitRequest plain = Request(BLIT_COPY, noKey, Rect{0, 0, 37, 2}, 1, 3);
   EXPECT_EQ(draw->Blit(plain), 0);
   int wrong = 0;
   for (int i = 0; i < 74; ++i) {
@@ -130,12 +130,12 @@ TEST_F(BlendTest, KeyedCopyHonoursTheSlotsOwnKey) {
 TEST_F(BlendTest, AlphaAtItsEndsLosesOneStep) {
   const SurfaceId white = MakeFilled(4, 4, Rgb(31, 63, 31));
   FillBack(Rgb(31, 63, 31));
-  BlitRequest none = Request(BLIT_BLEND | BLEND_ALPHA, white, RECT{0, 0, 4, 4}, 0, 0);
+  BlitRequest none = Request(BLIT_BLEND | BLEND_ALPHA, white, Rect{0, 0, 4, 4}, 0, 0);
   none.Level = 0;
   draw->Blit(none);
   EXPECT_EQ(Back(0, 0), Rgb(30, 62, 30));
   FillBack(0);
-  BlitRequest full = Request(BLIT_BLEND | BLEND_ALPHA, white, RECT{0, 0, 4, 4}, 0, 0);
+  BlitRequest full = Request(BLIT_BLEND | BLEND_ALPHA, white, Rect{0, 0, 4, 4}, 0, 0);
   full.Level = 255;
   draw->Blit(full);
   EXPECT_EQ(Back(3, 3), Rgb(30, 62, 30));
@@ -144,12 +144,12 @@ TEST_F(BlendTest, AlphaAtItsEndsLosesOneStep) {
 TEST_F(BlendTest, AddSaturatesAndSubStopsAtBlack) {
   const SurfaceId green = MakeFilled(4, 4, Rgb(0, 63, 0));
   FillBack(Rgb(5, 10, 7));
-  BlitRequest add = Request(BLIT_BLEND | BLEND_ADD, green, RECT{0, 0, 4, 4}, 0, 0);
+  BlitRequest add = Request(BLIT_BLEND | BLEND_ADD, green, Rect{0, 0, 4, 4}, 0, 0);
   add.Level = 255;
   draw->Blit(add);
   EXPECT_EQ(Back(0, 0), Rgb(5, 63, 7));
   FillBack(Rgb(5, 10, 7));
-  BlitRequest sub = Request(BLIT_BLEND | BLEND_SUB, green, RECT{0, 0, 4, 4}, 0, 0);
+  BlitRequest sub = Request(BLIT_BLEND | BLEND_SUB, green, Rect{0, 0, 4, 4}, 0, 0);
   sub.Level = 255;
   draw->Blit(sub);
   EXPECT_EQ(Back(0, 0), Rgb(5, 0, 7));
@@ -159,7 +159,7 @@ TEST_F(BlendTest, BlackSourceIsTransparentAndBlueOneIsDrawn) {
   const SurfaceId src = Make(2, 1);
   Load(src, 2, 1, {0x0000, 0x0001});
   FillBack(Rgb(10, 20, 10));
-  BlitRequest r = Request(BLIT_BLEND | BLEND_ALPHA, src, RECT{0, 0, 2, 1}, 0, 0);
+  BlitRequest r = Request(BLIT_BLEND | BLEND_ALPHA, src, Rect{0, 0, 2, 1}, 0, 0);
   r.Level = 128;
   draw->Blit(r);
   EXPECT_EQ(Back(0, 0), Rgb(10, 20, 10));
@@ -169,7 +169,7 @@ TEST_F(BlendTest, BlackSourceIsTransparentAndBlueOneIsDrawn) {
 TEST_F(BlendTest, UnknownVariantLocksButDrawsNothing) {
   const SurfaceId src = MakeFilled(8, 8, 0xFFFF);
   FillBack(0x1234);
-  BlitRequest r = Request(0x31, src, RECT{0, 0, 8, 8}, 0, 0);
+  BlitRequest r = Request(0x31, src, Rect{0, 0, 8, 8}, 0, 0);
   r.Level = 200;
   const int shown = TestBackend().PresentCount();
   EXPECT_EQ(draw->Blit(r), 0);
@@ -180,7 +180,7 @@ TEST_F(BlendTest, UnknownVariantLocksButDrawsNothing) {
 TEST_F(BlendTest, KindsWithoutProcedureReturnOneAtOnce) {
   const SurfaceId src = MakeFilled(8, 8, 0xFFFF);
   for (uint8_t kind : {5, 6, 7, 8, 10, 12, 13, 14, 15}) {
-    BlitRequest r = Request(kind, src, RECT{0, 0, 8, 8}, -3, 0);
+    BlitRequest r = Request(kind, src, Rect{0, 0, 8, 8}, -3, 0);
     EXPECT_EQ(draw->Blit(r), 1) << "kind " << int{kind};
     EXPECT_EQ(r.x, -3);
   }
@@ -190,9 +190,9 @@ TEST_F(BlendTest, KindsWithoutProcedureReturnOneAtOnce) {
 TEST_F(BlendTest, RequestsReachingPastTheBackBufferStayInsideIt) {
   // Slot 0 is 1000 rows high, the back buffer 480: the copy and the blend both stop at row 479.
   const SurfaceId src = MakeFilled(100, 100, 0xFFFF);
-  BlitRequest copy = Request(BLIT_COPY, src, RECT{0, 0, 100, 100}, 0, 450);
+  BlitRequest copy = Request(BLIT_COPY, src, Rect{0, 0, 100, 100}, 0, 450);
   EXPECT_EQ(draw->Blit(copy), 0);
-  BlitRequest blend = Request(BLIT_BLEND | BLEND_ADD, src, RECT{0, 0, 100, 100}, 200, 470);
+  BlitRequest blend = Request(BLIT_BLEND | BLEND_ADD, src, Rect{0, 0, 100, 100}, 200, 470);
   blend.Level = 255;
   EXPECT_EQ(draw->Blit(blend), 0);
   EXPECT_EQ(Back(99, 479), 0xFFFF);
@@ -201,7 +201,7 @@ TEST_F(BlendTest, RequestsReachingPastTheBackBufferStayInsideIt) {
 
 TEST_F(BlendTest, SourceRectangleOutsideThePictureReadsOnlyThePicture) {
   const SurfaceId src = MakeFilled(10, 10, 0xFFFF);
-  BlitRequest r = Request(BLIT_BLEND | BLEND_ADD, src, RECT{-5, -5, 50, 50}, 20, 20);
+  BlitRequest r = Request(BLIT_BLEND | BLEND_ADD, src, Rect{-5, -5, 50, 50}, 20, 20);
   r.Level = 255;
   EXPECT_EQ(draw->Blit(r), 0);
   EXPECT_EQ(Back(24, 24), 0);
@@ -209,7 +209,7 @@ TEST_F(BlendTest, SourceRectangleOutsideThePictureReadsOnlyThePicture) {
   EXPECT_EQ(Back(34, 34), Rgb(30, 62, 30));
   EXPECT_EQ(Back(35, 34), 0);
   EXPECT_EQ(Back(34, 35), 0);
-  BlitRequest copy = Request(BLIT_COPY, src, RECT{5, 5, 50, 50}, 0, 0);
+  BlitRequest copy = Request(BLIT_COPY, src, Rect{5, 5, 50, 50}, 0, 0);
   EXPECT_EQ(draw->Blit(copy), 0);
   EXPECT_EQ(Back(4, 4), 0xFFFF);
   EXPECT_EQ(Back(5, 5), 0);

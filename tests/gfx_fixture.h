@@ -1,5 +1,5 @@
-// A display for graphics tests: a DirectDraw object, a 640 x 480 back buffer, a MyDDraw attached
-// to them, and pictures of exact 16-bit pixels loaded into slots through real bitmap files.
+// A display for graphics tests: a 640 x 480 back buffer, picture slots that draw onto it, and
+// pictures of exact 16-bit pixels loaded into slots through real bitmap files.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/mydraw.h"
+#include "gfx/picture_slots.h"
 #include "tests/gfx_bmp565.h"
 #include "tests/support/headless.h"
 
@@ -32,21 +32,17 @@ class GfxTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TestBackend().Reset();
-    DirectDrawCreate(&dd);
-    dd->CreatePrimarySurface(&primary);
-    dd->CreateSurface(640, 480, &backbuffer);
-    draw = std::make_unique<MyDDraw>();
-    draw->AttachDevice(primary, backbuffer, dd);
+    draw = std::make_unique<PictureSlots>();
+    draw->DrawOnto(backbuffer);
   }
   void TearDown() override {
     draw.reset();
-    dd->Release();
     for (const std::string& path : files) std::remove(path.c_str());
   }
 
   SurfaceId Make(int width, int height, int32_t key = 0) {
     SurfaceId id = -1;
-    EXPECT_TRUE(draw->MakeSurface(&id, width, height, key, 0));
+    EXPECT_TRUE(draw->MakeSurface(&id, width, height, key));
     return id;
   }
   std::string TempPath(const std::string& name) {
@@ -68,17 +64,17 @@ class GfxTest : public ::testing::Test {
     Load(id, width, height, std::vector<uint16_t>(static_cast<size_t>(width) * height, color));
     return id;
   }
-  uint16_t Back(int x, int y) const { return backbuffer->Pixels()[y * 640 + x]; }
+  uint16_t Back(int x, int y) const { return backbuffer.Pixels()[y * 640 + x]; }
   void FillBack(uint16_t color) {
-    std::fill(backbuffer->Pixels(), backbuffer->Pixels() + 640 * 480, color);
+    std::fill(backbuffer.Pixels(), backbuffer.Pixels() + 640 * 480, color);
   }
   uint16_t At(SurfaceId id, int x, int y) const {
-    const DirectDrawSurface* s = draw->Slot(id).surface;
-    return s->Pixels()[y * s->Width() + x];
+    const Surface& s = draw->Slot(id).surface;
+    return s.Pixels()[y * s.Width() + x];
   }
   void FillSlot(SurfaceId id, uint16_t color) {
-    DirectDrawSurface* s = draw->Slot(id).surface;
-    std::fill(s->Pixels(), s->Pixels() + s->Width() * s->Height(), color);
+    Surface& s = const_cast<Surface&>(draw->Slot(id).surface);
+    std::fill(s.Pixels(), s.Pixels() + s.Width() * s.Height(), color);
   }
   // A w x h slot on a larger surface: the surface memory past the slot's w * h pixels (in the
   // slot's own row length) holds a canary that no blit into the slot may change.
@@ -87,34 +83,33 @@ class GfxTest : public ::testing::Test {
     const SurfaceId id = Make(w + 8, h + 8);
     Load(id, w + 8, h + 8, std::vector<uint16_t>(static_cast<size_t>(w + 8) * (h + 8), 1));
     Load(id, w, h, std::vector<uint16_t>(static_cast<size_t>(w) * h, 1));
-    DirectDrawSurface* s = draw->Slot(id).surface;
-    std::fill(s->Pixels(), s->Pixels() + s->Width() * s->Height(), kCanary);
-    std::fill(s->Pixels(), s->Pixels() + w * h, 0);
+    Surface& s = const_cast<Surface&>(draw->Slot(id).surface);
+    std::fill(s.Pixels(), s.Pixels() + s.Width() * s.Height(), kCanary);
+    std::fill(s.Pixels(), s.Pixels() + w * h, 0);
     return id;
   }
   int CanaryDamage(SurfaceId id) const {
     const SurfaceSlot& slot = draw->Slot(id);
     int damaged = 0;
-    const int all = slot.surface->Width() * slot.surface->Height();
+    const int all = slot.surface.Width() * slot.surface.Height();
     for (int i = slot.width * slot.height; i < all; ++i) {
-      damaged += slot.surface->Pixels()[i] != kCanary;
+      damaged += slot.surface.Pixels()[i] != kCanary;
     }
     return damaged;
   }
+  Pixel* SlotPixels(SurfaceId id) { return const_cast<Surface&>(draw->Slot(id).surface).Pixels(); }
   // Pixel (x, y) of a slot in the slot's own row length, as the effect kinds address it.
   uint16_t InSlot(SurfaceId id, int x, int y) const {
-    return draw->Slot(id).surface->Pixels()[y * draw->Slot(id).width + x];
+    return draw->Slot(id).surface.Pixels()[y * draw->Slot(id).width + x];
   }
   const std::vector<std::string>& Lines() const { return TestBackend().DebugLines(); }
 
-  LPDIRECTDRAW dd = nullptr;
-  LPDIRECTDRAWSURFACE primary = nullptr;
-  LPDIRECTDRAWSURFACE backbuffer = nullptr;
-  std::unique_ptr<MyDDraw> draw;
+  Surface backbuffer{SCREEN_W, SCREEN_H};
+  std::unique_ptr<PictureSlots> draw;
   std::vector<std::string> files;
 };
 
-inline BlitRequest Request(uint8_t mode, SurfaceId src, RECT rect, int x, int y) {
+inline BlitRequest Request(uint8_t mode, SurfaceId src, Rect rect, int x, int y) {
   BlitRequest r{};
   r.Mode = mode;
   r.Src = src;

@@ -18,14 +18,14 @@ class ZoomTest : public GfxTest {
     Load(id, width, height, pixels);
     return id;
   }
-  BlitRequest Zoom(uint8_t mode, SurfaceId dst, SurfaceId src, RECT rect, int x, int y,
+  BlitRequest Zoom(uint8_t mode, SurfaceId dst, SurfaceId src, Rect rect, int x, int y,
                    uint8_t scale) {
     BlitRequest r = Request(mode, src, rect, x, y);
     r.Dst = dst;
     r.Scale = scale;
     return r;
   }
-  BlitRequest Rotate(SurfaceId dst, SurfaceId src, RECT rect, int px, int py, int x, int y,
+  BlitRequest Rotate(SurfaceId dst, SurfaceId src, Rect rect, int px, int py, int x, int y,
                      uint8_t angle) {
     BlitRequest r = Request(BLIT_ROTATE, src, rect, x, y);
     r.Dst = dst;
@@ -47,7 +47,7 @@ class ZoomTest : public GfxTest {
 TEST_F(ZoomTest, OneToOneSkipsTheLastTwoColumns) {
   const SurfaceId src = MakeNumbered(100, 2);
   const SurfaceId dst = Make(300, 10);
-  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, RECT{0, 0, 100, 1}, 0, 0, 128);
+  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, Rect{0, 0, 100, 1}, 0, 0, 128);
   EXPECT_EQ(draw->Blit(r), 0);
   const std::vector<int> shown = ColumnsShown(dst, 0, 100);
   ASSERT_EQ(shown.size(), 100u);
@@ -61,7 +61,7 @@ TEST_F(ZoomTest, HalfScaleDrawsFiftyColumns) {
   // A one-row rectangle would shrink to no rows at half size.
   const SurfaceId src = MakeNumbered(100, 4);
   const SurfaceId dst = Make(300, 10);
-  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, RECT{0, 0, 100, 4}, 0, 0, 64);
+  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, Rect{0, 0, 100, 4}, 0, 0, 64);
   draw->Blit(r);
   EXPECT_FALSE(ColumnsShown(dst, 1, 100).empty());
   EXPECT_TRUE(ColumnsShown(dst, 2, 100).empty());
@@ -77,7 +77,7 @@ TEST_F(ZoomTest, HalfScaleDrawsFiftyColumns) {
 TEST_F(ZoomTest, NearDoubleShowsColumnsTwice) {
   const SurfaceId src = MakeNumbered(100, 1);
   const SurfaceId dst = Make(300, 10);
-  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, RECT{0, 0, 100, 1}, 0, 0, 255);
+  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, Rect{0, 0, 100, 1}, 0, 0, 255);
   draw->Blit(r);
   const std::vector<int> shown = ColumnsShown(dst, 0, 100);
   ASSERT_EQ(shown.size(), 199u);
@@ -87,9 +87,9 @@ TEST_F(ZoomTest, NearDoubleShowsColumnsTwice) {
 TEST_F(ZoomTest, ZeroScaleDrawsNothing) {
   const SurfaceId src = MakeNumbered(100, 1);
   const SurfaceId dst = Make(300, 10);
-  BlitRequest inside = Zoom(BLIT_ZOOM, dst, src, RECT{0, 0, 100, 1}, 5, 5, 0);
+  BlitRequest inside = Zoom(BLIT_ZOOM, dst, src, Rect{0, 0, 100, 1}, 5, 5, 0);
   EXPECT_EQ(draw->Blit(inside), 0);
-  BlitRequest left = Zoom(BLIT_ZOOM, dst, src, RECT{0, 0, 100, 1}, -5, 5, 0);
+  BlitRequest left = Zoom(BLIT_ZOOM, dst, src, Rect{0, 0, 100, 1}, -5, 5, 0);
   EXPECT_EQ(draw->Blit(left), 1);
   EXPECT_TRUE(ColumnsShown(dst, 5, 100).empty());
 }
@@ -97,7 +97,7 @@ TEST_F(ZoomTest, ZeroScaleDrawsNothing) {
 TEST_F(ZoomTest, ZoomPushedLeftKeepsItsLeftPart) {
   const SurfaceId src = MakeNumbered(100, 1);
   const SurfaceId dst = Make(300, 10);
-  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, RECT{0, 0, 100, 1}, -40, 0, 128);
+  BlitRequest r = Zoom(BLIT_ZOOM, dst, src, Rect{0, 0, 100, 1}, -40, 0, 128);
   EXPECT_EQ(draw->Blit(r), 0);
   EXPECT_EQ(r.x, 0);
   EXPECT_EQ(r.SrcRect.left, 0);
@@ -111,7 +111,7 @@ TEST_F(ZoomTest, ZoomPushedLeftKeepsItsLeftPart) {
 TEST_F(ZoomTest, ZoomBlendPushedLeftMovesItsOriginByHalfTheOverhang) {
   const SurfaceId src = MakeNumbered(200, 1);
   const SurfaceId dst = Make(300, 10);
-  BlitRequest r = Zoom(BLIT_ZOOM_BLEND | BLEND_ADD, dst, src, RECT{0, 0, 200, 1}, -100, 0, 128);
+  BlitRequest r = Zoom(BLIT_ZOOM_BLEND | BLEND_ADD, dst, src, Rect{0, 0, 200, 1}, -100, 0, 128);
   r.Level = 255;
   EXPECT_EQ(draw->Blit(r), 0);
   EXPECT_EQ(r.x, 0);
@@ -126,13 +126,13 @@ TEST_F(ZoomTest, ZoomBlendPushedLeftMovesItsOriginByHalfTheOverhang) {
 TEST_F(ZoomTest, ZoomBlendMixesLikeTheBlend) {
   const SurfaceId src = MakeFilled(10, 10, Rgb(31, 63, 31));
   const SurfaceId dst = MakeFilled(20, 20, Rgb(31, 63, 31));
-  BlitRequest r = Zoom(BLIT_ZOOM_BLEND | BLEND_ALPHA, dst, src, RECT{0, 0, 10, 10}, 2, 2, 128);
+  BlitRequest r = Zoom(BLIT_ZOOM_BLEND | BLEND_ALPHA, dst, src, Rect{0, 0, 10, 10}, 2, 2, 128);
   r.Level = 0;
   EXPECT_EQ(draw->Blit(r), 0);
   EXPECT_EQ(InSlot(dst, 2, 2), Rgb(30, 62, 30));
   EXPECT_EQ(InSlot(dst, 11, 11), Rgb(30, 62, 30));
   EXPECT_EQ(InSlot(dst, 12, 12), Rgb(31, 63, 31));
-  BlitRequest odd = Zoom(BLIT_ZOOM_BLEND | 0x40, dst, src, RECT{0, 0, 10, 10}, 12, 12, 128);
+  BlitRequest odd = Zoom(BLIT_ZOOM_BLEND | 0x40, dst, src, Rect{0, 0, 10, 10}, 12, 12, 128);
   EXPECT_EQ(draw->Blit(odd), 0);
   EXPECT_EQ(InSlot(dst, 12, 12), Rgb(31, 63, 31));
 }
@@ -140,7 +140,7 @@ TEST_F(ZoomTest, ZoomBlendMixesLikeTheBlend) {
 TEST_F(ZoomTest, UprightTurnDrawsFortyTwoPixels) {
   const SurfaceId src = MakeNumbered(10, 10);
   const SurfaceId dst = Make(100, 100);
-  BlitRequest r = Rotate(dst, src, RECT{0, 0, 10, 10}, 0, 0, 20, 20, 0);
+  BlitRequest r = Rotate(dst, src, Rect{0, 0, 10, 10}, 0, 0, 20, 20, 0);
   EXPECT_EQ(draw->Blit(r), 0);
   int drawn = 0;
   for (int y = 0; y < 100; ++y) {
@@ -160,7 +160,7 @@ TEST_F(ZoomTest, UprightTurnDrawsFortyTwoPixels) {
 TEST_F(ZoomTest, QuarterTurnPutsRightOfThePivotAbove) {
   const SurfaceId src = MakeNumbered(20, 20);
   const SurfaceId dst = Make(100, 100);
-  BlitRequest r = Rotate(dst, src, RECT{0, 0, 20, 20}, 10, 10, 50, 50, 64);
+  BlitRequest r = Rotate(dst, src, Rect{0, 0, 20, 20}, 10, 10, 50, 50, 64);
   draw->Blit(r);
   EXPECT_EQ(InSlot(dst, 50, 45), 10 * 20 + 15 + 1);
 }
@@ -172,9 +172,9 @@ TEST_F(ZoomTest, TurnNeverWritesOutsideItsSlot) {
   auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
   int wrong = 0, drawnAny = 0;
   for (int round = 0; round < 1500; ++round) {
-    std::fill(draw->Slot(dst).surface->Pixels(), draw->Slot(dst).surface->Pixels() + 90 * 70, 0);
+    std::fill(SlotPixels(dst), SlotPixels(dst) + 90 * 70, 0);
     const int L = pick(-20, 70), T = pick(-20, 70);
-    const RECT rect{L, T, L + pick(0, 80), T + pick(0, 80)};
+    const Rect rect{L, T, L + pick(0, 80), T + pick(0, 80)};
     BlitRequest r = Rotate(dst, src, rect, pick(-80, 150), pick(-80, 150), pick(-100, 200),
                            pick(-100, 200), static_cast<uint8_t>(pick(0, 255)));
     const BlitRequest before = r;
@@ -183,7 +183,7 @@ TEST_F(ZoomTest, TurnNeverWritesOutsideItsSlot) {
     // Every pixel drawn is the source pixel that the turn maps to its own position.
     const int64_t ca = draw->CosTable[before.Angle], sa = draw->SinTable[before.Angle];
     for (int i = 0; i < 90 * 70; ++i) {
-      const uint16_t p = draw->Slot(dst).surface->Pixels()[i];
+      const uint16_t p = draw->Slot(dst).surface.Pixels()[i];
       if (p == 0) continue;
       ++drawnAny;
       const int64_t c = i % 90 - before.x, rr = i / 90 - before.y;
@@ -204,7 +204,7 @@ TEST_F(ZoomTest, ZoomsReachingOutsideTheirSlotStayInside) {
       for (int x : {-300, -60, -1, 0, 25, 49, 50}) {
         for (int y : {-300, -60, -1, 0, 20, 39, 40}) {
           BlitRequest r =
-              Zoom(mode, dst, src, RECT{-10, -10, 90, 90}, x, y, static_cast<uint8_t>(scale));
+              Zoom(mode, dst, src, Rect{-10, -10, 90, 90}, x, y, static_cast<uint8_t>(scale));
           r.Level = 200;
           draw->Blit(r);
         }

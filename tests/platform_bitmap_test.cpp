@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <memory>
 #include <string>
 
-#include "platform/gdi.h"
+#include "platform/bitmap.h"
+#include "platform/file_lookup.h"
 #include "tests/support/bmp_writer.h"
 
 namespace {
@@ -19,13 +21,9 @@ constexpr uint32_t kDarkGrey = 0x080408;
 constexpr uint16_t kDarkGrey565 = 0x0821;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-struct BitmapOwner {
-  explicit BitmapOwner(HBITMAP b) : bitmap(b) {}
-  ~BitmapOwner() { DeleteObject(bitmap); }
-  HBITMAP bitmap;
-};
+using Loaded = std::unique_ptr<Bitmap>;
 
-HBITMAP Load(const std::vector<uint8_t>& bytes) {
+Loaded Load(const std::vector<uint8_t>& bytes) {
   return LoadBitmapFromMemory(bytes.data(), bytes.size());
 }
 
@@ -39,67 +37,66 @@ const std::vector<uint32_t> kIndices = {0, 1, 2, 3, 0, 2};
 
 TEST(BitmapDepths, TrueColourFilesTruncateToRgb565) {
   for (int bits : {24, 32}) {
-    BitmapOwner b(Load(MakeBmp(3, 2, bits, kColors)));
-    ASSERT_NE(b.bitmap, nullptr) << bits;
-    EXPECT_EQ(b.bitmap->width, 3);
-    EXPECT_EQ(b.bitmap->height, 2);
-    EXPECT_EQ(b.bitmap->pixels, kExpected) << bits << " bits";
-    EXPECT_EQ(b.bitmap->colorTable[0], 0u) << "no palette, no colour table";
+    Loaded b = Load(MakeBmp(3, 2, bits, kColors));
+    ASSERT_NE(b, nullptr) << bits;
+    EXPECT_EQ(b->width, 3);
+    EXPECT_EQ(b->height, 2);
+    EXPECT_EQ(b->pixels, kExpected) << bits << " bits";
+    EXPECT_EQ(b->colorTable[0], 0u) << "no palette, no colour table";
   }
 }
 
 TEST(BitmapDepths, PalettedFilesTruncateAndKeepTheirColourTable) {
   for (int bits : {4, 8}) {
-    BitmapOwner b(Load(MakeBmp(3, 2, bits, kIndices, kPalette)));
-    ASSERT_NE(b.bitmap, nullptr) << bits;
-    EXPECT_EQ(b.bitmap->pixels, kExpected) << bits << " bits";
-    EXPECT_EQ(b.bitmap->colorTable[0], 0xFF8040u);  // blue, green, red bytes in that order
-    EXPECT_EQ(b.bitmap->colorTable[3], 0xFFFFFFu);
+    Loaded b = Load(MakeBmp(3, 2, bits, kIndices, kPalette));
+    ASSERT_NE(b, nullptr) << bits;
+    EXPECT_EQ(b->pixels, kExpected) << bits << " bits";
+    EXPECT_EQ(b->colorTable[0], 0xFF8040u);  // blue, green, red bytes in that order
+    EXPECT_EQ(b->colorTable[3], 0xFFFFFFu);
   }
 }
 
 TEST(BitmapDepths, OneBitFileUsesItsTwoColours) {
   const std::vector<uint32_t> bits = {1, 0, 0, 1, 1, 1, 1, 1, 1, 0};  // 10 wide: row padding too
-  BitmapOwner b(Load(MakeBmp(10, 1, 1, bits, {kOrange, kDarkGrey})));
-  ASSERT_NE(b.bitmap, nullptr);
+  Loaded b = Load(MakeBmp(10, 1, 1, bits, {kOrange, kDarkGrey}));
+  ASSERT_NE(b, nullptr);
   for (int x = 0; x < 10; ++x) {
-    EXPECT_EQ(b.bitmap->pixels[x], bits[x] ? kDarkGrey565 : kOrange565) << x;
+    EXPECT_EQ(b->pixels[x], bits[x] ? kDarkGrey565 : kOrange565) << x;
   }
 }
 
 TEST(BitmapDepths, RunLengthEncodedFileDecodes) {
   // Bottom row: 3 x index 1, then 1 x index 0; end of line; top row: 4 x index 0; end of bitmap.
   const std::vector<uint8_t> rle = {3, 1, 1, 0, 0, 0, 4, 0, 0, 1};
-  BitmapOwner b(Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite})));
-  ASSERT_NE(b.bitmap, nullptr);
+  Loaded b = Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite}));
+  ASSERT_NE(b, nullptr);
   const std::vector<uint16_t> want = {kOrange565, kOrange565, kOrange565, kOrange565,
                                       0xFFFF,     0xFFFF,     0xFFFF,     kOrange565};
-  EXPECT_EQ(b.bitmap->pixels, want);
+  EXPECT_EQ(b->pixels, want);
 }
 
 TEST(BitmapDepths, FourBitRunLengthFileDecodesRunsAndLiterals) {
   // Bottom row: a run of four alternating 1 and 2; end of line; top row: four literal indices
   // 0, 1, 2, 3 packed in two bytes; end of bitmap.
   const std::vector<uint8_t> rle = {4, 0x12, 0, 0, 0, 4, 0x01, 0x23, 0, 1};
-  BitmapOwner b(Load(MakeRle4Bmp(4, 2, rle, kPalette)));
-  ASSERT_NE(b.bitmap, nullptr);
+  Loaded b = Load(MakeRle4Bmp(4, 2, rle, kPalette));
+  ASSERT_NE(b, nullptr);
   const std::vector<uint16_t> want = {kOrange565,   0, kDarkGrey565, 0xFFFF, 0,
                                       kDarkGrey565, 0, kDarkGrey565};
-  EXPECT_EQ(b.bitmap->pixels, want);
+  EXPECT_EQ(b->pixels, want);
 }
 
 TEST(BitmapRows, TopDownAndBottomUpGiveTheSamePicture) {
   for (int bits : {8, 24}) {
     const auto& content = bits == 8 ? kIndices : kColors;
-    BitmapOwner up(
-        Load(MakeBmp(3, 2, bits, content, bits == 8 ? kPalette : std::vector<uint32_t>{})));
-    BitmapOwner down(
-        Load(MakeBmp(3, 2, bits, content, bits == 8 ? kPalette : std::vector<uint32_t>{}, true)));
-    ASSERT_NE(up.bitmap, nullptr);
-    ASSERT_NE(down.bitmap, nullptr);
-    EXPECT_EQ(down.bitmap->height, 2);
-    EXPECT_EQ(up.bitmap->pixels, kExpected);
-    EXPECT_EQ(down.bitmap->pixels, kExpected);
+    Loaded up = Load(MakeBmp(3, 2, bits, content, bits == 8 ? kPalette : std::vector<uint32_t>{}));
+    Loaded down =
+        Load(MakeBmp(3, 2, bits, content, bits == 8 ? kPalette : std::vector<uint32_t>{}, true));
+    ASSERT_NE(up, nullptr);
+    ASSERT_NE(down, nullptr);
+    EXPECT_EQ(down->height, 2);
+    EXPECT_EQ(up->pixels, kExpected);
+    EXPECT_EQ(down->pixels, kExpected);
   }
 }
 
@@ -110,7 +107,7 @@ void PutLe32(std::vector<uint8_t>& bytes, size_t at, uint32_t v) {
 
 TEST(BitmapDamage, BadHeadersAndSizesAreRejected) {
   const std::vector<uint8_t> good = MakeBmp(3, 2, 24, kColors);
-  ASSERT_NE(BitmapOwner(Load(good)).bitmap, nullptr);
+  ASSERT_NE(Load(good), nullptr);
   struct Damage {
     size_t at;
     uint32_t value;
@@ -131,18 +128,18 @@ TEST(BitmapDamage, BadHeadersAndSizesAreRejected) {
   for (const Damage& d : damages) {
     std::vector<uint8_t> bad = good;
     PutLe32(bad, d.at, d.value);
-    EXPECT_EQ(BitmapOwner(Load(bad)).bitmap, nullptr) << "offset " << d.at;
+    EXPECT_EQ(Load(bad), nullptr) << "offset " << d.at;
   }
   // Sides within bounds whose product is too many pixels.
   std::vector<uint8_t> huge = good;
   PutLe32(huge, 18, 16384);
   PutLe32(huge, 22, 16384);
-  EXPECT_EQ(BitmapOwner(Load(huge)).bitmap, nullptr);
+  EXPECT_EQ(Load(huge), nullptr);
   // A few bytes of run-length data may claim any size: the claim alone is refused.
   std::vector<uint8_t> claim = MakeRle8Bmp(4, 2, {3, 1, 1, 0, 0, 0, 4, 0, 0, 1}, {kOrange, kWhite});
   PutLe32(claim, 18, 16384);
   PutLe32(claim, 22, 4096);
-  EXPECT_EQ(BitmapOwner(Load(claim)).bitmap, nullptr);
+  EXPECT_EQ(Load(claim), nullptr);
   EXPECT_EQ(LoadBitmapFromMemory(nullptr, 100), nullptr);
 }
 
@@ -155,7 +152,7 @@ TEST(BitmapDamage, EveryTruncationIsRefused) {
   for (const auto& file : files) {
     for (size_t len = 0; len < file.size(); ++len) {
       std::vector<uint8_t> cut(file.begin(), file.begin() + len);
-      EXPECT_EQ(BitmapOwner(Load(cut)).bitmap, nullptr) << len << " of " << file.size();
+      EXPECT_EQ(Load(cut), nullptr) << len << " of " << file.size();
     }
   }
 }
@@ -163,19 +160,19 @@ TEST(BitmapDamage, EveryTruncationIsRefused) {
 TEST(BitmapDamage, RunsPastTheEdgeDoNotWriteOutside) {
   // A run of 200 pixels in a 4-wide picture, then deltas far beyond the bottom.
   const std::vector<uint8_t> rle = {200, 1, 0, 2, 100, 100, 255, 1, 0, 1};
-  BitmapOwner b(Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite})));
-  ASSERT_NE(b.bitmap, nullptr);
-  EXPECT_EQ(b.bitmap->pixels.size(), 8u);
+  Loaded b = Load(MakeRle8Bmp(4, 2, rle, {kOrange, kWhite}));
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->pixels.size(), 8u);
 }
 
 // A picture that loaded from damaged data is still whole: one pixel per cell, each either a
 // colour of its palette or black.
-void ExpectWholePicture(const BitmapOwner& b, int width, int height, const std::string& what) {
-  ASSERT_NE(b.bitmap, nullptr) << what;
-  ASSERT_EQ(b.bitmap->width, width) << what;
-  ASSERT_EQ(b.bitmap->height, height) << what;
-  ASSERT_EQ(b.bitmap->pixels.size(), size_t(width) * height) << what;
-  for (uint16_t p : b.bitmap->pixels) {
+void ExpectWholePicture(const Loaded& b, int width, int height, const std::string& what) {
+  ASSERT_NE(b, nullptr) << what;
+  ASSERT_EQ(b->width, width) << what;
+  ASSERT_EQ(b->height, height) << what;
+  ASSERT_EQ(b->pixels.size(), size_t(width) * height) << what;
+  for (uint16_t p : b->pixels) {
     ASSERT_TRUE(p == 0 || p == kOrange565 || p == 0xFFFF) << what << ": " << p;
   }
 }
@@ -198,7 +195,7 @@ TEST(BitmapDamage, HostileRunLengthStreamsAreRefused) {
         file[30] = 2;  // RLE4
       }
       const std::string what = std::string(rle4 ? "RLE4" : "RLE8") + " stream " + std::to_string(i);
-      EXPECT_EQ(BitmapOwner(Load(file)).bitmap, nullptr) << what;
+      EXPECT_EQ(Load(file), nullptr) << what;
     }
   }
 }
@@ -207,24 +204,24 @@ TEST(BitmapDamage, PaletteAndLayoutFieldsCannotReachOutside) {
   const std::vector<uint8_t> paletted = MakeBmp(3, 2, 8, {0, 1, 0, 1, 200, 255}, {kOrange, kWhite});
   // Indices past a two-colour palette are refused; a palette said to hold four thousand million
   // colours reads as a full one, which those indices stay inside.
-  EXPECT_EQ(BitmapOwner(Load(paletted)).bitmap, nullptr);
+  EXPECT_EQ(Load(paletted), nullptr);
   std::vector<uint8_t> countless = paletted;
   PutLe32(countless, 46, 0xFFFFFFFF);
-  ExpectWholePicture(BitmapOwner(Load(countless)), 3, 2, "palette count");
+  ExpectWholePicture(Load(countless), 3, 2, "palette count");
   // Pixel data said to start inside the file header.
   std::vector<uint8_t> early = paletted;
   PutLe32(early, 10, 0);
-  EXPECT_EQ(BitmapOwner(Load(early)).bitmap, nullptr);
+  EXPECT_EQ(Load(early), nullptr);
   // Bit fields whose masks (read from the pixel data here) are all zero.
   std::vector<uint8_t> masks = MakeBmp(4, 4, 16, std::vector<uint32_t>(16, 0));
   PutLe32(masks, 30, 3);
-  BitmapOwner noMasks(Load(masks));
-  ASSERT_NE(noMasks.bitmap, nullptr);
-  EXPECT_EQ(noMasks.bitmap->pixels.size(), 16u);
+  Loaded noMasks = Load(masks);
+  ASSERT_NE(noMasks, nullptr);
+  EXPECT_EQ(noMasks->pixels.size(), 16u);
 }
 
-TEST(BitmapDamage, OldStyleHeaderWithAbsurdSidesIsRejected) {
-  // The 12-byte header of the oldest bitmaps: 16-bit width and height, planes, bits.
+TEST(BitmapDamage, CoreHeaderWithAbsurdSidesIsRejected) {
+  // The 12-byte core header: 16-bit width and height, planes, bits.
   for (uint32_t side : {0u, 65535u}) {
     std::vector<uint8_t> file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 26, 0, 0, 0, 12, 0, 0, 0};
     for (uint32_t v : {side, side, 1u, 24u}) {
@@ -232,7 +229,7 @@ TEST(BitmapDamage, OldStyleHeaderWithAbsurdSidesIsRejected) {
       file.push_back(static_cast<uint8_t>(v >> 8));
     }
     file.resize(file.size() + 64, 0x5A);
-    EXPECT_EQ(BitmapOwner(Load(file)).bitmap, nullptr) << side;
+    EXPECT_EQ(Load(file), nullptr) << side;
   }
 }
 
@@ -267,10 +264,10 @@ TEST_F(BitmapFiles, NamesAreFoundWhateverTheirCaseAndSeparator) {
   EXPECT_EQ(FindFileNoCase("img/missing.bmp"), "");
   EXPECT_EQ(FindFileNoCase("nodir/kelball.bmp"), "");
   EXPECT_EQ(FindFileNoCase(""), "");
-  BitmapOwner b(LoadImageA("img\\KELBALL.bmp"));
-  ASSERT_NE(b.bitmap, nullptr);
-  EXPECT_EQ(b.bitmap->pixels, kExpected);
-  EXPECT_EQ(LoadImageA("img\\none.bmp"), nullptr);
+  Loaded b = LoadBitmapFile("img\\KELBALL.bmp");
+  ASSERT_NE(b, nullptr);
+  EXPECT_EQ(b->pixels, kExpected);
+  EXPECT_EQ(LoadBitmapFile("img\\none.bmp"), nullptr);
 }
 
 TEST_F(BitmapFiles, ExactSpellingIsPreferred) {
@@ -284,41 +281,41 @@ TEST_F(BitmapFiles, ExactSpellingIsPreferred) {
 TEST_F(BitmapFiles, EmptyOrGarbageFileIsNotABitmap) {
   ASSERT_TRUE(WriteFile("empty.bmp", {}));
   ASSERT_TRUE(WriteFile("text.bmp", {'h', 'e', 'l', 'l', 'o'}));
-  EXPECT_EQ(LoadImageA("empty.bmp"), nullptr);
-  EXPECT_EQ(LoadImageA("text.bmp"), nullptr);
+  EXPECT_EQ(LoadBitmapFile("empty.bmp"), nullptr);
+  EXPECT_EQ(LoadBitmapFile("text.bmp"), nullptr);
 }
 
 TEST(BitmapCopy, LargerBitmapIsClippedToTheSurface) {
   std::vector<uint32_t> colors(20 * 12, kWhite);
   colors[0] = kOrange;
   colors[20 * 12 - 1] = kOrange;
-  BitmapOwner b(Load(MakeBmp(20, 12, 24, colors)));
-  ASSERT_NE(b.bitmap, nullptr);
-  DirectDrawSurface s(8, 6, false);
-  HDC dc = nullptr;
-  s.GetDC(&dc);
-  EXPECT_TRUE(BitBlt(dc, 0, 0, 20, 12, b.bitmap, 0, 0));
-  s.ReleaseDC(dc);
+  Loaded b = Load(MakeBmp(20, 12, 24, colors));
+  ASSERT_NE(b, nullptr);
+  Surface s(8, 6);
+  DrawBitmap(s, *b, {0, 0});
   EXPECT_EQ(s.Pixels()[0], kOrange565);
   for (int i = 1; i < 48; ++i) ASSERT_EQ(s.Pixels()[i], 0xFFFF) << i;
 }
 
 TEST(BitmapCopy, OffsetCopyLandsInPlaceAndLeavesTheRest) {
-  BitmapOwner b(Load(MakeBmp(3, 2, 24, kColors)));
-  ASSERT_NE(b.bitmap, nullptr);
-  DirectDrawSurface s(4, 4, false);
-  s.Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, 0x1234);
-  HDC dc = nullptr;
-  s.GetDC(&dc);
-  BitBlt(dc, 2, 3, 3, 2, b.bitmap, 0, 0);
-  BitBlt(dc, -2, -1, 3, 2, b.bitmap, 0, 0);
-  s.ReleaseDC(dc);
+  Loaded b = Load(MakeBmp(3, 2, 24, kColors));
+  ASSERT_NE(b, nullptr);
+  Surface s(4, 4);
+  s.Fill(0x1234);
+  DrawBitmap(s, *b, {2, 3});
+  DrawBitmap(s, *b, {-2, -1});
   EXPECT_EQ(s.Pixels()[3 * 4 + 2], kOrange565);
   EXPECT_EQ(s.Pixels()[3 * 4 + 3], 0);
   EXPECT_EQ(s.Pixels()[0], kDarkGrey565);
   EXPECT_EQ(s.Pixels()[1], 0x1234);
   EXPECT_EQ(s.Pixels()[4], 0x1234);
-  EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, b.bitmap, 0, 0));
+  // Wholly off the surface, or far beyond it: nothing is drawn.
+  for (Point at : {Point{4, 0}, Point{0, 4}, Point{-3, 0}, Point{INT32_MAX, INT32_MAX},
+                   Point{INT32_MIN, INT32_MIN}}) {
+    DrawBitmap(s, *b, at);
+  }
+  EXPECT_EQ(s.Pixels()[1], 0x1234);
+  EXPECT_EQ(s.Pixels()[4 * 4 - 1], 0);
 }
 
 }  // namespace

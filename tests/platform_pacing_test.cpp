@@ -1,5 +1,5 @@
-// The desktop's measurement aids: the key script it plays against presented frames, the marks
-// and times it logs, and the idle wait of loops that wait on the clock.
+// The desktop's measurement aids: the key script it plays against presented frames, and the marks
+// and times it logs.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "platform/desktop_pacing.h"
+#include "platform/events.h"
 #include "platform/gamepad.h"
+#include "platform/keys.h"
 #include "platform/script.h"
-#include "platform/win.h"
-#include "tests/support/headless.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST(PacingScript, KeysEscapeMarksAndEndAreReadInFrameOrder) {
   ASSERT_EQ(steps.size(), 5u);  // the picture is the headless runner's business
   EXPECT_EQ(steps[0].kind, Step::KEYS);
   EXPECT_EQ(steps[0].frame, 3);
-  EXPECT_EQ(steps[0].keys, (std::vector<int>{VK_UP, VK_SPACE}));
+  EXPECT_EQ(steps[0].keys, (std::vector<Key>{Key::Up, Key::Space}));
   EXPECT_EQ(steps[1].kind, Step::MARK);
   EXPECT_EQ(steps[1].name, "title_start");
   EXPECT_EQ(steps[2].kind, Step::KEYS);
@@ -63,23 +63,23 @@ TEST(PacingScript, LinesItCannotPlayAreRefusedWithTheirNumber) {
 TEST(PadMapping, EachControlHoldsItsKeyAndTheStickOnlyPastHalfWay) {
   const struct {
     const char* name;
-    int vk;
+    Key key;
   } kMapping[] = {
-      {"dpup", VK_UP},           {"dpdown", VK_DOWN},
-      {"dpleft", VK_LEFT},       {"dpright", VK_RIGHT},
-      {"a", VK_SPACE},           {"b", VK_SHIFT},
-      {"start", VK_SHIFT},       {"leftshoulder", VK_CONTROL},
-      {"rightshoulder", VK_TAB}, {"leftx-", VK_LEFT},
-      {"leftx+", VK_RIGHT},      {"lefty-", VK_UP},
-      {"lefty+", VK_DOWN},
+      {"dpup", Key::Up},           {"dpdown", Key::Down},
+      {"dpleft", Key::Left},       {"dpright", Key::Right},
+      {"a", Key::Space},           {"b", Key::Shift},
+      {"start", Key::Shift},       {"leftshoulder", Key::Control},
+      {"rightshoulder", Key::Tab}, {"leftx-", Key::Left},
+      {"leftx+", Key::Right},      {"lefty-", Key::Up},
+      {"lefty+", Key::Down},
   };
-  const int kKeys[] = {VK_UP,    VK_DOWN,    VK_LEFT, VK_RIGHT, VK_SPACE,
-                       VK_SHIFT, VK_CONTROL, VK_TAB,  VK_ESCAPE};
+  const Key kKeys[] = {Key::Up,    Key::Down,    Key::Left, Key::Right, Key::Space,
+                       Key::Shift, Key::Control, Key::Tab,  Key::Escape};
   for (const auto& control : kMapping) {
     unsigned held = 0;
     std::string why;
     ASSERT_TRUE(ParsePadControls(control.name, &held, &why)) << why;
-    for (int vk : kKeys) EXPECT_EQ(PadHoldsKey(held, vk), vk == control.vk) << control.name;
+    for (Key key : kKeys) EXPECT_EQ(PadHoldsKey(held, key), key == control.key) << control.name;
   }
   EXPECT_EQ(StickControls(16384, -16384), 0u);
   EXPECT_EQ(StickControls(16385, -16385), unsigned{kPadStickRight | kPadStickUp});
@@ -110,20 +110,18 @@ class PacingRun : public ::testing::Test {
 };
 
 TEST_F(PacingRun, ScriptedKeysAreHeldBetweenTheirFramesAndEveryPresentIsLogged) {
-  MSG msg;
-  while (PeekMessageA(&msg)) GetMessageA(&msg);
+  ClearEvents();
   {
     DesktopPacing pacing;
     std::vector<bool> right;
     for (int frame = 1; frame <= 5; frame++) {
       pacing.AfterPresent(frame);
-      right.push_back(pacing.KeyDown(VK_RIGHT));
+      right.push_back(pacing.KeyDown(Key::Right));
     }
     EXPECT_EQ(right, (std::vector<bool>{false, true, true, false, false}));
-    ASSERT_TRUE(PeekMessageA(&msg));
-    EXPECT_EQ(msg.message, WM_KEYDOWN);
-    EXPECT_EQ(msg.wParam, VK_ESCAPE);
-    GetMessageA(&msg);
+    ASSERT_TRUE(EventWaiting());
+    EXPECT_EQ(TakeEvent(), GameEvent::Escape);
+    EXPECT_FALSE(EventWaiting());
   }
   std::ifstream log(dir_ / "presents.log");
   std::vector<std::string> lines;
@@ -149,21 +147,19 @@ TEST_F(PacingRun, KeyAndItsPadControlHeldTogetherAreOneKey) {
   std::vector<bool> space;
   for (int frame = 1; frame <= 4; frame++) {
     pacing.AfterPresent(frame);
-    space.push_back(pacing.KeyDown(VK_SPACE));
+    space.push_back(pacing.KeyDown(Key::Space));
   }
   EXPECT_EQ(space, (std::vector<bool>{true, true, true, false}));
 }
 
 TEST_F(PacingRun, FrameZeroActsBeforeTheFirstFrameAndAnUnreadableScriptIsNamed) {
-  MSG msg;
-  while (PeekMessageA(&msg)) GetMessageA(&msg);
+  ClearEvents();
   std::ofstream(dir_ / "script.txt") << "at 0 keys Right\nat 0 escape\n";
   {
     DesktopPacing pacing;
-    EXPECT_TRUE(pacing.KeyDown(VK_RIGHT));
-    ASSERT_TRUE(PeekMessageA(&msg));
-    EXPECT_EQ(msg.wParam, VK_ESCAPE);
-    GetMessageA(&msg);
+    EXPECT_TRUE(pacing.KeyDown(Key::Right));
+    ASSERT_TRUE(EventWaiting());
+    EXPECT_EQ(TakeEvent(), GameEvent::Escape);
   }
   setenv("KOBAKO_SCRIPT", dir_.c_str(), 1);
   ::testing::internal::CaptureStderr();
@@ -188,15 +184,6 @@ TEST_F(PacingRun, ALogThatIsNotARegularFileIsRefusedInOneLineWithoutWaiting) {
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(err, "kobako: cannot write " + std::string(path) + " (not a regular file)\n");
   }
-}
-
-TEST(IdleWait, HeadlessWaitLeavesTheVirtualClockToItsReaders) {
-  uint32_t before = timeGetTime();
-  WaitMessageTimeout(20);
-  // Only the read moves the virtual clock, by 1 ms: frames come as they would without waits.
-  EXPECT_EQ(timeGetTime() - before, 1u);
-  MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg));
 }
 
 }  // namespace

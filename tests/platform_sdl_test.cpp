@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "platform/backend_sdl.h"
-#include "platform/ddraw.h"
-#include "platform/win.h"
+#include "platform/events.h"
+#include "platform/keys.h"
+#include "platform/screen.h"
 #include "tests/support/bmp_writer.h"
 #include "tests/support/headless.h"
 #include "tests/support/midi_writer.h"
@@ -25,16 +26,12 @@ class SdlTest : public ::testing::Test {
     UseOffscreenDesktop();
     backend_ = new SdlBackend();
     SetBackend(backend_);
-    DrainQueue();
+    ClearEvents();
   }
   void TearDown() override {
-    DrainQueue();
+    ClearEvents();
     SetBackend(&TestBackend());
     delete backend_;
-  }
-  static void DrainQueue() {
-    MSG msg;
-    while (PeekMessageA(&msg)) GetMessageA(&msg);
   }
   static void PushKey(SDL_Scancode code, SDL_Keycode sym, uint16_t mod) {
     SDL_Event event = {};
@@ -49,10 +46,10 @@ class SdlTest : public ::testing::Test {
 };
 
 TEST_F(SdlTest, WindowOpensFullScreenWithoutPointer) {
-  ASSERT_TRUE(CreateGameWindow(nullptr));
+  ASSERT_TRUE(OpenGameWindow());
   EXPECT_TRUE(backend_->Fullscreen());
   EXPECT_EQ(SDL_ShowCursor(SDL_QUERY), SDL_DISABLE);
-  // Opening again (the display mode after the window) keeps the same window.
+  // Opening again (the screen after the game window) keeps the same window.
   EXPECT_TRUE(backend_->OpenWindow());
 }
 
@@ -121,21 +118,23 @@ TEST_F(SdlTest, WholeMultipleKeepsEveryPixelSharp) {
 
 // Only the part of a frame that changed is sent to the window; what the window then shows is what
 // drawing the whole frame again gives, at a size where the filter mixes neighbouring pixels. The
-// frames arrive as the game sends them: a back buffer copied whole onto the primary surface.
+// frames arrive as the game sends them: a whole frame presented on the screen.
 TEST_F(SdlTest, ChangedPartLeavesTheWindowAsAWholeRedrawWould) {
   ASSERT_TRUE(backend_->OpenWindow());
   SDL_Window* window = backend_->Window();
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowSize(window, 1000, 600);
-  DirectDrawSurface primary(640, 480, true), back(640, 480, false);
+  Screen screen;
+  ASSERT_TRUE(screen.Open());
+  Surface back(640, 480);
   uint16_t* frame = back.Pixels();
   for (int i = 0; i < 640 * 480; ++i) frame[i] = static_cast<uint16_t>(i * 2654435761u >> 16);
-  primary.BltFast(0, 0, &back, nullptr, DDBLTFAST_WAIT);
+  screen.Present(back);
   for (int y = 53; y < 62; ++y) {
     for (int x = 101; x < 118; ++x) frame[y * 640 + x] = static_cast<uint16_t>(~frame[y * 640 + x]);
   }
-  primary.BltFast(0, 0, &back, nullptr, DDBLTFAST_WAIT);
-  ASSERT_TRUE(std::equal(frame, frame + 640 * 480, primary.Pixels()));
+  screen.Present(back);
+  ASSERT_TRUE(std::equal(frame, frame + 640 * 480, screen.Shown().Pixels()));
   auto shown = [window] {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
     const auto* bytes = static_cast<const uint8_t*>(screen->pixels);
@@ -157,43 +156,38 @@ TEST_F(SdlTest, ChangedPartLeavesTheWindowAsAWholeRedrawWould) {
   EXPECT_TRUE(changed == shown());
 }
 
-TEST_F(SdlTest, EscapeBecomesAKeyDownMessage) {
+TEST_F(SdlTest, EscapeBecomesAnEscapeEvent) {
   ASSERT_TRUE(backend_->OpenWindow());
   PushKey(SDL_SCANCODE_ESCAPE, SDLK_ESCAPE, KMOD_NONE);
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg));
-  EXPECT_EQ(msg.message, WM_KEYDOWN);
-  EXPECT_EQ(msg.wParam, VK_ESCAPE);
+  ASSERT_TRUE(EventWaiting());
+  EXPECT_EQ(TakeEvent(), GameEvent::Escape);
+  EXPECT_FALSE(CloseRequested());
 }
 
 TEST_F(SdlTest, OtherKeysAreNotQueued) {
   ASSERT_TRUE(backend_->OpenWindow());
   PushKey(SDL_SCANCODE_SPACE, SDLK_SPACE, KMOD_NONE);
-  MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg));
+  EXPECT_FALSE(EventWaiting());
 }
 
 TEST_F(SdlTest, AltEnterSwitchesBetweenWindowAndFullScreenUnseenByTheGame) {
   ASSERT_TRUE(backend_->OpenWindow());
   PushKey(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_LALT);
-  MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg));
+  EXPECT_FALSE(EventWaiting());
   EXPECT_FALSE(backend_->Fullscreen());
   PushKey(SDL_SCANCODE_RETURN, SDLK_RETURN, KMOD_RALT);
-  EXPECT_FALSE(PeekMessageA(&msg));
+  EXPECT_FALSE(EventWaiting());
   EXPECT_TRUE(backend_->Fullscreen());
 }
 
-TEST_F(SdlTest, QuitRequestBecomesOneCloseMessage) {
+TEST_F(SdlTest, QuitRequestBecomesOneCloseEvent) {
   ASSERT_TRUE(backend_->OpenWindow());
   SDL_Event event = {};
   event.type = SDL_QUIT;
   SDL_PushEvent(&event);
   SDL_PushEvent(&event);
-  MSG msg;
-  ASSERT_TRUE(GetMessageA(&msg));
-  EXPECT_EQ(msg.message, WM_CLOSE);
-  EXPECT_FALSE(PeekMessageA(&msg));
+  EXPECT_EQ(TakeEvent(), GameEvent::Close);
+  EXPECT_FALSE(EventWaiting());
 }
 
 TEST_F(SdlTest, ControllersPluggedInBeforeOrDuringPlayHoldKeysUntilPulledOut) {
@@ -216,22 +210,21 @@ TEST_F(SdlTest, ControllersPluggedInBeforeOrDuringPlayHoldKeysUntilPulledOut) {
   SDL_JoystickSetVirtualButton(during, SDL_CONTROLLER_BUTTON_START, SDL_PRESSED);
   SDL_JoystickSetVirtualAxis(during, SDL_CONTROLLER_AXIS_LEFTX, -20000);
   backend_->PumpMessages(0);
-  EXPECT_TRUE(backend_->KeyDown(VK_SPACE));
-  EXPECT_TRUE(backend_->KeyDown(VK_SHIFT));
-  EXPECT_TRUE(backend_->KeyDown(VK_LEFT));
-  EXPECT_FALSE(backend_->KeyDown(VK_RIGHT));
+  EXPECT_TRUE(backend_->KeyDown(Key::Space));
+  EXPECT_TRUE(backend_->KeyDown(Key::Shift));
+  EXPECT_TRUE(backend_->KeyDown(Key::Left));
+  EXPECT_FALSE(backend_->KeyDown(Key::Right));
   SDL_JoystickClose(during);
   SDL_JoystickDetachVirtual(1);
   backend_->PumpMessages(0);
-  EXPECT_TRUE(backend_->KeyDown(VK_SPACE));
-  EXPECT_FALSE(backend_->KeyDown(VK_SHIFT));
-  EXPECT_FALSE(backend_->KeyDown(VK_LEFT));
+  EXPECT_TRUE(backend_->KeyDown(Key::Space));
+  EXPECT_FALSE(backend_->KeyDown(Key::Shift));
+  EXPECT_FALSE(backend_->KeyDown(Key::Left));
   SDL_JoystickClose(before);
   SDL_JoystickDetachVirtual(0);
   backend_->PumpMessages(0);
-  EXPECT_FALSE(backend_->KeyDown(VK_SPACE));
-  MSG msg;
-  EXPECT_FALSE(PeekMessageA(&msg));  // pulling them out is no message to the game
+  EXPECT_FALSE(backend_->KeyDown(Key::Space));
+  EXPECT_FALSE(EventWaiting());  // pulling them out is no event to the game
 }
 
 TEST_F(SdlTest, TuneEndsAndCanStartAgain) {

@@ -1,85 +1,95 @@
-// Text and lines on a drawing context: the message windows, the pause menu and the map lines.
+// Text and lines on surfaces: the message windows, the pause menu and the map lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "platform/gdi.h"
+#include "platform/sjis.h"
+#include "platform/text.h"
 
 namespace {
 
-constexpr uint16_t kPaper = 0xFFFF;
-constexpr uint16_t kBackground = 0x1234;
-const std::string kRescue = "おねーさんをたすけた！";
+constexpr Pixel kInk = 0;
+constexpr Pixel kBackground = 0x1234;
+const std::string kRescueUtf8 = "おねーさんをたすけた！";
+const std::u32string kRescue = U"おねーさんをたすけた！";
 
-HFONT GameFont() {
-  return CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                     FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
+// The game's font: cells 20 high, 12 wide for half-width characters and 24 for the others.
+const Font& GameFont() {
+  static const Font font(20, 12);
+  return font;
 }
 
-// A surface with a context on it, filled with one colour, with the game's font selected.
+// A surface filled with one colour, for text in kInk.
 class Canvas {
  public:
-  Canvas(int w, int h, HFONT font = nullptr) : surface_(w, h, false) {
-    surface_.Blt(nullptr, nullptr, nullptr, DDBLT_COLORFILL, kBackground);
-    surface_.GetDC(&dc_);
-    font_ = font ? font : GameFont();
-    SelectObject(dc_, font_);
+  Canvas(int w, int h) : surface_(w, h) { surface_.Fill(kBackground); }
+  Surface& surface() { return surface_; }
+  Pixel At(int x, int y) const { return surface_.Pixels()[y * surface_.Width() + x]; }
+  std::vector<Pixel> Pixels() const {
+    return std::vector<Pixel>(surface_.Pixels(),
+                              surface_.Pixels() + surface_.Width() * surface_.Height());
   }
-  ~Canvas() {
-    surface_.ReleaseDC(dc_);
-    DeleteObject(font_);
-  }
-  HDC dc() { return dc_; }
-  uint16_t At(int x, int y) const { return surface_.Pixels()[y * surface_.Width() + x]; }
   // The smallest rectangle holding every pixel of the colour; empty (0,0,0,0) when none.
-  RECT BoundsOf(uint16_t color) const {
-    RECT r{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+  Rect BoundsOf(Pixel colour) const {
+    Rect r{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
     for (int y = 0; y < surface_.Height(); ++y) {
       for (int x = 0; x < surface_.Width(); ++x) {
-        if (At(x, y) != color) continue;
-        r = RECT{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+        if (At(x, y) != colour) continue;
+        r = Rect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
                  std::max(r.bottom, y + 1)};
       }
     }
-    return r.left == INT32_MAX ? RECT{0, 0, 0, 0} : r;
+    return r.left == INT32_MAX ? Rect{0, 0, 0, 0} : r;
   }
-  int CountOf(uint16_t color) const {
+  int CountOf(Pixel colour) const {
     int n = 0;
     for (int i = 0; i < surface_.Width() * surface_.Height(); ++i)
-      n += surface_.Pixels()[i] == color;
+      n += surface_.Pixels()[i] == colour;
     return n;
   }
 
  private:
-  DirectDrawSurface surface_;
-  HDC dc_ = nullptr;
-  HFONT font_ = nullptr;
+  Surface surface_;
 };
 
-void ExpectRect(const RECT& got, const RECT& want) {
+// The same text drawn a piece at a time, each piece where the layout should put it.
+using Pieces = std::vector<std::pair<std::u32string, Point>>;
+Canvas DrawnInPieces(int w, int h, const Pieces& pieces, const Font& font = GameFont()) {
+  Canvas c(w, h);
+  for (const auto& piece : pieces) DrawText(c.surface(), font, piece.first, piece.second, kInk);
+  return c;
+}
+
+void ExpectRect(const Rect& got, const Rect& want) {
   EXPECT_EQ(got.left, want.left);
   EXPECT_EQ(got.top, want.top);
   EXPECT_EQ(got.right, want.right);
   EXPECT_EQ(got.bottom, want.bottom);
 }
 
-bool Inside(const RECT& inner, const RECT& outer) {
+bool Inside(const Rect& inner, const Rect& outer) {
   return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
          inner.bottom <= outer.bottom;
 }
 
 TEST(ShiftJisText, RescueLineIsElevenTwoByteCharacters) {
-  const std::string sjis = ShiftJisFromUtf8(kRescue);
+  const std::string sjis = ShiftJisFromUtf8(kRescueUtf8);
   EXPECT_EQ(sjis.size(), 22u);
   EXPECT_EQ(static_cast<uint8_t>(sjis[0]), 0x82);  // お
   EXPECT_EQ(static_cast<uint8_t>(sjis[1]), 0xA8);
-  EXPECT_EQ(Utf8FromShiftJis(sjis), kRescue);
+  EXPECT_EQ(Utf8FromShiftJis(sjis), kRescueUtf8);
+  EXPECT_EQ(TextFromShiftJis(sjis), kRescue);
 }
 
 TEST(ShiftJisText, AsciiAndHalfWidthKanaAreOneByteEach) {
   const std::string sjis = ShiftJisFromUtf8("AZ09 ｱｲｳ★");
   EXPECT_EQ(sjis.size(), 8u + 2u);
   EXPECT_EQ(Utf8FromShiftJis(sjis), "AZ09 ｱｲｳ★");
+  EXPECT_EQ(TextFromShiftJis(sjis), U"AZ09 ｱｲｳ★");
 }
 
 TEST(ShiftJisText, RejectedBytesAreSkipped) {
@@ -88,217 +98,221 @@ TEST(ShiftJisText, RejectedBytesAreSkipped) {
   EXPECT_EQ(ShiftJisFromUtf8("A\xC3"), "A");  // a cut UTF-8 sequence
 }
 
+TEST(ShiftJisText, UnknownCharactersBecomeBlanksOfTheirWidth) {
+  // 0xFF and 0xFD are no characters; 0x85 0x40 is an empty place of the two-byte table; a lead
+  // byte at the very end has lost its second byte.
+  const std::string text = std::string("\xFF\xFD") + "\x85\x40" + ShiftJisFromUtf8("国") + "\x82";
+  EXPECT_EQ(TextFromShiftJis(text), U"  \u3000国 ");
+}
+
+TEST(CodePointText, Utf8RoundTripsAndBrokenBytesBecomeReplacements) {
+  EXPECT_EQ(CodePoints("Aｱあ\U0001F600"), U"Aｱあ\U0001F600");
+  EXPECT_EQ(Utf8(U"Aｱあ\U0001F600\u00E9"), "Aｱあ\U0001F600\u00E9");
+  EXPECT_EQ(CodePoints("A\xFF"
+                       "B\xE3\x81"),
+            U"A\uFFFDB\uFFFD\uFFFD");
+  EXPECT_EQ(CodePoints(""), U"");
+}
+
+TEST(CodePointText, AsciiAndHalfWidthKanaTakeOneCellAndTheRestTwo) {
+  for (char32_t c : {U'A', U'~', U'\r', U'ｱ', U'\uFF61', U'\uFF9F'}) EXPECT_EQ(CellsOf(c), 1);
+  for (char32_t c : {U'あ', U'国', U'\u3000', U'\uFF60', U'\uFFA0', U'\u00E9'}) {
+    EXPECT_EQ(CellsOf(c), 2);
+  }
+}
+
 TEST(TextLayout, RescueLineIsTwoHundredSixtyFourPixelsWide) {
   Canvas c(400, 60);
-  const std::string sjis = ShiftJisFromUtf8(kRescue);
-  SetBkMode(c.dc(), OPAQUE);
-  c.dc()->bkColor = RGB(255, 255, 255);
-  SetTextColor(c.dc(), RGB(0, 0, 0));
-  ASSERT_TRUE(TextOutA(c.dc(), 30, 20, sjis.c_str(), static_cast<int>(sjis.size())));
-  // Opaque cells cover exactly the text's extent; the glyphs lie inside it.
-  const RECT cells{30, 20, 294, 40};
-  EXPECT_EQ(c.CountOf(kPaper) + c.CountOf(0), 264 * 20);
-  ExpectRect(c.BoundsOf(kPaper), cells);
-  EXPECT_TRUE(Inside(c.BoundsOf(0), cells));
-  EXPECT_GT(c.CountOf(0), 11 * 20) << "every character leaves ink";
+  DrawText(c.surface(), GameFont(), kRescue, {30, 20}, kInk);
+  EXPECT_TRUE(Inside(c.BoundsOf(kInk), Rect{30, 20, 294, 40}));
+  EXPECT_GT(c.CountOf(kInk), 11 * 20) << "every character leaves ink";
+  Pieces pieces;
+  for (size_t i = 0; i < kRescue.size(); ++i) {
+    pieces.push_back({kRescue.substr(i, 1), Point{30 + 24 * static_cast<int>(i), 20}});
+  }
+  EXPECT_EQ(c.Pixels(), DrawnInPieces(400, 60, pieces).Pixels());
 }
 
 TEST(TextLayout, HalfWidthCharactersTakeTwelvePixels) {
   Canvas c(200, 40);
-  SetBkMode(c.dc(), OPAQUE);
-  const std::string text = ShiftJisFromUtf8("Aｱあ");
-  TextOutA(c.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
-  ExpectRect(c.BoundsOf(kPaper), RECT{0, 0, 48, 20});
+  DrawText(c.surface(), GameFont(), U"Aｱあ", {0, 0}, kInk);
+  EXPECT_TRUE(Inside(c.BoundsOf(kInk), Rect{0, 0, 48, 20}));
+  EXPECT_EQ(c.Pixels(),
+            DrawnInPieces(200, 40, {{U"A", {0, 0}}, {U"ｱ", {12, 0}}, {U"あ", {24, 0}}}).Pixels());
 }
 
 TEST(TextLayout, EachGlyphStaysInItsCell) {
-  const char* samples[] = {"A", "g", "W", "ｱ", "あ", "！", "★", "国", "ー"};
-  for (const char* sample : samples) {
+  const char32_t samples[] = {U'A', U'g', U'W', U'ｱ', U'あ', U'！', U'★', U'国', U'ー'};
+  for (char32_t sample : samples) {
     Canvas c(100, 60);
-    SetBkMode(c.dc(), TRANSPARENT);
-    const std::string text = ShiftJisFromUtf8(sample);
-    TextOutA(c.dc(), 40, 20, text.c_str(), static_cast<int>(text.size()));
-    const int cellW = text.size() == 2 ? 24 : 12;
-    const RECT ink = c.BoundsOf(0);
-    EXPECT_GT(c.CountOf(0), 0) << sample;
-    EXPECT_TRUE(Inside(ink, RECT{40, 20, 40 + cellW, 40})) << sample;
+    DrawText(c.surface(), GameFont(), std::u32string(1, sample), {40, 20}, kInk);
+    const int cellW = CellsOf(sample) * 12;
+    EXPECT_GT(c.CountOf(kInk), 0) << Utf8(std::u32string(1, sample));
+    EXPECT_TRUE(Inside(c.BoundsOf(kInk), Rect{40, 20, 40 + cellW, 40}))
+        << Utf8(std::u32string(1, sample));
   }
 }
 
 TEST(TextLayout, FullWidthGlyphsFillMostOfTheCellHeight) {
   Canvas c(100, 60);
-  SetBkMode(c.dc(), TRANSPARENT);
-  const std::string text = ShiftJisFromUtf8("国");
-  TextOutA(c.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
-  const RECT ink = c.BoundsOf(0);
+  DrawText(c.surface(), GameFont(), U"国", {0, 0}, kInk);
+  const Rect ink = c.BoundsOf(kInk);
   EXPECT_GE(ink.bottom - ink.top, 16);
   EXPECT_GE(ink.right - ink.left, 14);
 }
 
 TEST(TextLayout, BiggerFontsHonourTheirCellSize) {
-  HFONT big = CreateFontA(48, 24, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                          FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
-  Canvas c(300, 100, big);
-  SetBkMode(c.dc(), OPAQUE);
-  const std::string text = ShiftJisFromUtf8("国A");
-  TextOutA(c.dc(), 10, 10, text.c_str(), static_cast<int>(text.size()));
-  ExpectRect(c.BoundsOf(kPaper), RECT{10, 10, 10 + 48 + 24, 58});
-  const RECT ink = c.BoundsOf(0);
+  const Font big(48, 24);
+  Canvas c(300, 100);
+  DrawText(c.surface(), big, U"国A", {10, 10}, kInk);
+  EXPECT_TRUE(Inside(c.BoundsOf(kInk), Rect{10, 10, 10 + 48 + 24, 58}));
+  EXPECT_EQ(c.Pixels(),
+            DrawnInPieces(300, 100, {{U"国", {10, 10}}, {U"A", {58, 10}}}, big).Pixels());
+  Canvas alone(300, 100);
+  DrawText(alone.surface(), big, U"国", {10, 10}, kInk);
+  const Rect ink = alone.BoundsOf(kInk);
   EXPECT_GE(ink.bottom - ink.top, 40);
 }
 
-TEST(TextLayout, HeavyWeightDrawsThickerStrokes) {
-  auto inkOf = [](int weight) {
-    HFONT font = CreateFontA(40, 20, 0, 0, weight, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                             FIXED_PITCH | FF_MODERN, "HGP創英角ﾎﾟｯﾌﾟ体");
-    Canvas c(200, 60, font);
-    SetBkMode(c.dc(), TRANSPARENT);
-    const std::string text = ShiftJisFromUtf8("国あ");
-    TextOutA(c.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
-    return c.CountOf(0);
+TEST(TextLayout, BoldDrawsThickerStrokes) {
+  auto inkOf = [](bool bold) {
+    const Font font(40, 20, bold);
+    Canvas c(200, 60);
+    DrawText(c.surface(), font, U"国あ", {0, 0}, kInk);
+    return c.CountOf(kInk);
   };
-  EXPECT_GT(inkOf(700), inkOf(0) * 11 / 10);
+  EXPECT_GT(inkOf(true), inkOf(false) * 11 / 10);
 }
 
-TEST(TextLayout, TextColourIsTruncatedToRgb565) {
-  Canvas c(100, 40);
-  SetBkMode(c.dc(), TRANSPARENT);
-  EXPECT_EQ(SetTextColor(c.dc(), RGB(120, 100, 80)), RGB(0, 0, 0));
-  const std::string text = ShiftJisFromUtf8("★");
-  TextOutA(c.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
-  EXPECT_GT(c.CountOf(0x7B2A), 20);  // 120 >> 3, 100 >> 2, 80 >> 3
-}
-
-TEST(TextLayout, TransparentModeLeavesTheBackground) {
+TEST(TextLayout, OnlyTheInkIsDrawnInExactlyItsColour) {
+  EXPECT_EQ(Rgb565(120, 100, 80), 0x7B2A);  // 120 >> 3, 100 >> 2, 80 >> 3
   Canvas c(320, 40);
-  EXPECT_EQ(SetBkMode(c.dc(), TRANSPARENT), OPAQUE);
-  const std::string text = ShiftJisFromUtf8(kRescue);
-  TextOutA(c.dc(), 5, 5, text.c_str(), static_cast<int>(text.size()));
-  const int ink = c.CountOf(0);
+  DrawText(c.surface(), GameFont(), kRescue, {5, 5}, 0x7B2A);
+  const int ink = c.CountOf(0x7B2A);
   EXPECT_GT(ink, 100);
   EXPECT_EQ(ink + c.CountOf(kBackground), 320 * 40);
 }
 
+TEST(TextLayout, TextWithoutAFontComesOutInPlainCells) {
+  const Font none;
+  EXPECT_FALSE(none);
+  Canvas c(100, 40);
+  DrawText(c.surface(), none, U"Aあ", {4, 4}, kInk);
+  EXPECT_TRUE(Inside(c.BoundsOf(kInk), Rect{4, 4, 4 + 8 + 16, 20}));
+  EXPECT_EQ(c.Pixels(), DrawnInPieces(100, 40, {{U"A", {4, 4}}, {U"あ", {12, 4}}}, none).Pixels());
+}
+
 TEST(TextLayout, UnknownBytesKeepTheirCellAndDrawNothing) {
   Canvas c(200, 40);
-  SetBkMode(c.dc(), TRANSPARENT);
-  const std::string text = std::string("\xFF\xFD") + ShiftJisFromUtf8("国");
-  TextOutA(c.dc(), 0, 0, text.c_str(), static_cast<int>(text.size()));
-  const RECT ink = c.BoundsOf(0);
+  DrawText(c.surface(), GameFont(), TextFromShiftJis("\xFF\xFD" + ShiftJisFromUtf8("国")), {0, 0},
+           kInk);
+  const Rect ink = c.BoundsOf(kInk);
   EXPECT_GE(ink.left, 24);
   EXPECT_LE(ink.right, 48);
 }
 
 TEST(TextLayout, TextOffTheSurfaceIsClipped) {
-  Canvas c(50, 30);
-  SetBkMode(c.dc(), OPAQUE);
-  const std::string text = ShiftJisFromUtf8(kRescue);
-  TextOutA(c.dc(), -30, -10, text.c_str(), static_cast<int>(text.size()));
-  ExpectRect(c.BoundsOf(kPaper), RECT{0, 0, 50, 10});
-  TextOutA(c.dc(), INT32_MAX - 5, INT32_MIN, text.c_str(), static_cast<int>(text.size()));
-  TextOutA(c.dc(), INT32_MIN, 5, text.c_str(), static_cast<int>(text.size()));
+  Canvas small(50, 30), big(100, 60);
+  DrawText(small.surface(), GameFont(), kRescue, {-30, -10}, kInk);
+  DrawText(big.surface(), GameFont(), kRescue, {0, 0}, kInk);
+  EXPECT_GT(small.CountOf(kInk), 0);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 50; ++x) ASSERT_EQ(small.At(x, y), big.At(x + 30, y + 10)) << x << "," << y;
+  }
+  const int before = small.CountOf(kInk);
+  DrawText(small.surface(), GameFont(), kRescue, {INT32_MAX - 5, INT32_MIN}, kInk);
+  DrawText(small.surface(), GameFont(), kRescue, {INT32_MIN, 5}, kInk);
+  EXPECT_EQ(small.CountOf(kInk), before);
 }
 
-TEST(DrawTextBox, LineIsCentredInTheRectangle) {
+TEST(CentredText, LineIsCentredBetweenTheSides) {
   Canvas c(640, 200);
-  SetBkMode(c.dc(), OPAQUE);
-  const std::string text = ShiftJisFromUtf8(kRescue);
-  RECT r{80, 50, 550, 140};
-  DrawTextA(c.dc(), text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER);
-  ExpectRect(c.BoundsOf(kPaper), RECT{183, 50, 447, 70});  // (80 + 550 - 264) / 2 = 183
+  DrawTextCentred(c.surface(), GameFont(), kRescue, Rect{80, 50, 550, 140}, kInk);
+  // (80 + 550 - 264) / 2 = 183
+  EXPECT_EQ(c.Pixels(), DrawnInPieces(640, 200, {{kRescue, {183, 50}}}).Pixels());
 }
 
-TEST(DrawTextBox, LineBreaksStartLinesTwentyPixelsApart) {
+TEST(CentredText, LineBreaksStartLinesOneCellApart) {
   Canvas c(640, 200);
-  SetBkMode(c.dc(), OPAQUE);
-  c.dc()->bkColor = RGB(255, 0, 0);
   // CR LF, a lone LF and a lone CR each start a new line; the empty line takes its place too.
-  const std::string text = ShiftJisFromUtf8("あいう\r\nABCD\nえ\r\r\nお");
-  RECT r{0, 10, 400, 190};
-  const int height = DrawTextA(c.dc(), text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER);
-  EXPECT_EQ(height, 5 * 20);
-  const uint16_t red = 0xF800;
-  ExpectRect(c.BoundsOf(red), RECT{164, 10, 236, 110});
-  EXPECT_EQ(c.At(164, 15), red);  // あいう: 72 wide at (400 - 72) / 2
-  EXPECT_EQ(c.At(163, 15), kBackground);
-  EXPECT_EQ(c.At(176, 35), red);  // ABCD: 48 wide at 176
-  EXPECT_EQ(c.At(175, 35), kBackground);
-  EXPECT_EQ(c.At(188, 55), red);          // え: 24 wide at 188
-  EXPECT_EQ(c.At(200, 75), kBackground);  // the empty line
-  EXPECT_EQ(c.At(188, 95), red);          // お
-  EXPECT_EQ(c.CountOf(red) + c.CountOf(0), (72 + 48 + 24 + 24) * 20);
+  DrawTextCentred(c.surface(), GameFont(), U"あいう\r\nABCD\nえ\r\r\nお", Rect{0, 10, 400, 190},
+                  kInk);
+  const Pieces lines = {{U"あいう", {164, 10}},  // 72 wide at (400 - 72) / 2
+                        {U"ABCD", {176, 30}},
+                        {U"え", {188, 50}},
+                        {U"お", {188, 90}}};
+  EXPECT_EQ(c.Pixels(), DrawnInPieces(640, 200, lines).Pixels());
 }
 
-TEST(DrawTextBox, EverythingIsClippedToTheRectangle) {
+TEST(CentredText, EverythingIsClippedToTheArea) {
   Canvas c(640, 200);
-  SetBkMode(c.dc(), OPAQUE);
-  const std::string text = ShiftJisFromUtf8("あいうえおかきくけこ\r\nさしすせそ\r\nたちつてと");
-  RECT r{100, 20, 200, 50};
-  DrawTextA(c.dc(), text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER);
-  ExpectRect(c.BoundsOf(kPaper), r);
-  EXPECT_EQ(c.CountOf(kPaper) + c.CountOf(0), 100 * 30);
+  const Rect area{100, 20, 200, 50};
+  DrawTextCentred(c.surface(), GameFont(), U"あいうえおかきくけこ\r\nさしすせそ\r\nたちつてと",
+                  area, kInk);
+  const Canvas whole = DrawnInPieces(
+      640, 200,
+      {{U"あいうえおかきくけこ", {30, 20}}, {U"さしすせそ", {90, 40}}, {U"たちつてと", {90, 60}}});
+  EXPECT_GT(c.CountOf(kInk), 0);
+  for (int y = 0; y < 200; ++y) {
+    for (int x = 0; x < 640; ++x) {
+      const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+      ASSERT_EQ(c.At(x, y), inside ? whole.At(x, y) : kBackground) << x << "," << y;
+    }
+  }
 }
 
-TEST(DrawTextBox, RevealedPrefixCutMidLineBreakStillDraws) {
+TEST(CentredText, RevealedPrefixCutAtALineBreakStillDraws) {
   Canvas c(200, 60);
-  SetBkMode(c.dc(), OPAQUE);
-  const std::string text = ShiftJisFromUtf8("あ\r\nい");
-  RECT r{0, 0, 200, 60};
-  DrawTextA(c.dc(), text.c_str(), 3, &r, DT_CENTER);  // "あ" and the CR alone
-  ExpectRect(c.BoundsOf(kPaper), RECT{88, 0, 112, 20});
-  DrawTextA(c.dc(), text.c_str(), 0, &r, DT_CENTER);
+  const std::u32string text = U"あ\r\nい";
+  DrawTextCentred(c.surface(), GameFont(), text.substr(0, 2), Rect{0, 0, 200, 60}, kInk);
+  EXPECT_EQ(c.Pixels(), DrawnInPieces(200, 60, {{U"あ", {88, 0}}}).Pixels());
+  DrawTextCentred(c.surface(), GameFont(), text.substr(0, 0), Rect{0, 0, 200, 60}, kInk);
+  EXPECT_EQ(c.Pixels(), DrawnInPieces(200, 60, {{U"あ", {88, 0}}}).Pixels());
 }
 
 TEST(Lines, LastPointIsLeftOut) {
   Canvas c(20, 20);
-  POINT old{-1, -1};
-  ASSERT_TRUE(MoveToEx(c.dc(), 2, 3, &old));
-  EXPECT_EQ(old.x, 0);
-  ASSERT_TRUE(LineTo(c.dc(), 8, 3));
-  ExpectRect(c.BoundsOf(0), RECT{2, 3, 8, 4});
-  EXPECT_EQ(c.CountOf(0), 6);
-  // The pen stays at the end, so the next line continues from there.
-  LineTo(c.dc(), 8, 10);
-  EXPECT_EQ(c.At(8, 3), 0);
-  EXPECT_EQ(c.At(8, 9), 0);
+  DrawLine(c.surface(), {2, 3}, {8, 3}, kInk);
+  ExpectRect(c.BoundsOf(kInk), Rect{2, 3, 8, 4});
+  EXPECT_EQ(c.CountOf(kInk), 6);
+  // A line on from where the last one ended fills that point.
+  DrawLine(c.surface(), {8, 3}, {8, 10}, kInk);
+  EXPECT_EQ(c.At(8, 3), kInk);
+  EXPECT_EQ(c.At(8, 9), kInk);
   EXPECT_EQ(c.At(8, 10), kBackground);
-  EXPECT_EQ(c.CountOf(0), 13);
+  EXPECT_EQ(c.CountOf(kInk), 13);
+  DrawLine(c.surface(), {15, 15}, {15, 15}, kInk);
+  EXPECT_EQ(c.CountOf(kInk), 13);
 }
 
 TEST(Lines, DiagonalsAndSteepLinesStepOnePixelAtATime) {
   Canvas c(20, 20);
-  MoveToEx(c.dc(), 10, 10, nullptr);
-  LineTo(c.dc(), 6, 6);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(c.At(10 - i, 10 - i), 0);
+  DrawLine(c.surface(), {10, 10}, {6, 6}, kInk);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(c.At(10 - i, 10 - i), kInk);
   EXPECT_EQ(c.At(6, 6), kBackground);
   Canvas s(20, 20);
-  MoveToEx(s.dc(), 0, 0, nullptr);
-  LineTo(s.dc(), 3, 12);
-  EXPECT_EQ(s.CountOf(0), 12);  // one pixel per row
+  DrawLine(s.surface(), {0, 0}, {3, 12}, kInk);
+  EXPECT_EQ(s.CountOf(kInk), 12);  // one pixel per row
   for (int y = 0; y < 12; ++y) {
     int inRow = 0;
-    for (int x = 0; x < 20; ++x) inRow += s.At(x, y) == 0;
+    for (int x = 0; x < 20; ++x) inRow += s.At(x, y) == kInk;
     EXPECT_EQ(inRow, 1) << y;
   }
-  EXPECT_EQ(s.At(0, 0), 0);
+  EXPECT_EQ(s.At(0, 0), kInk);
 }
 
 TEST(Lines, LinesLeavingTheSurfaceAreClipped) {
   Canvas c(20, 20);
-  MoveToEx(c.dc(), -10, 5, nullptr);
-  LineTo(c.dc(), 40, 5);
-  EXPECT_EQ(c.CountOf(0), 20);
-  MoveToEx(c.dc(), 30, 30, nullptr);
-  LineTo(c.dc(), 50, 40);
-  MoveToEx(c.dc(), INT32_MIN, INT32_MIN, nullptr);
-  LineTo(c.dc(), INT32_MAX, INT32_MAX);
-  EXPECT_EQ(c.CountOf(0), 20);
+  DrawLine(c.surface(), {-10, 5}, {40, 5}, kInk);
+  EXPECT_EQ(c.CountOf(kInk), 20);
+  DrawLine(c.surface(), {30, 30}, {50, 40}, kInk);
+  DrawLine(c.surface(), {INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX}, kInk);
+  EXPECT_EQ(c.CountOf(kInk), 20);
   // A line from far off that crosses the surface keeps its slope.
   Canvas d(20, 20);
-  MoveToEx(d.dc(), -100, -100, nullptr);
-  LineTo(d.dc(), 100, 100);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(d.At(i, i), 0);
-  EXPECT_EQ(d.CountOf(0), 20);
+  DrawLine(d.surface(), {-100, -100}, {100, 100}, kInk);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(d.At(i, i), kInk);
+  EXPECT_EQ(d.CountOf(kInk), 20);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The tune on a machine that cannot play it: no file, or no sound font to play it with. The game
-// restarts the tune whenever its status says "stopped", so that answer must never come then.
+// The background tune: found whatever the case of its name, started again whenever it says it
+// stopped, and silent on a machine that cannot play it (no file, or no sound font to play it
+// with), where it must never say it stopped.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,8 +17,8 @@
 #include <vector>
 
 #include "platform/backend_sdl.h"
+#include "platform/tune.h"
 #include "platform/tune_synth.h"
-#include "platform/win.h"
 #include "tests/support/headless.h"
 #include "tests/support/midi_writer.h"
 
@@ -55,30 +56,30 @@ class TuneTest : public ::testing::Test {
     fs::remove_all(dir_);
     unsetenv("SDL_SOUNDFONTS");
   }
-  // What the main loop does for a second: ask the status, and play again when it has stopped.
-  // Returns every distinct answer, in order of first appearance.
-  std::string StatusesOverASecond() {
-    mciSendStringA("open sound\\kel.mid alias bgm type sequencer", nullptr, 0);
-    std::string seen;
+  // What the main loop does for a second: ask whether the tune stopped, and play it again when
+  // it has. Returns how many times it said so.
+  int StopsOverASecond() {
+    OpenTune("sound\\kel.mid");
+    int stops = 0;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
     while (std::chrono::steady_clock::now() < end) {
-      char reply[32] = "unset";
-      mciSendStringA("status bgm mode", reply, sizeof reply);
-      const std::string answer = std::string("[") + reply + "]";
-      if (seen.find(answer) == std::string::npos) seen += answer;
-      if (std::string(reply) == "stopped") mciSendStringA("play bgm from 0", nullptr, 0);
+      if (TuneStopped()) {
+        stops++;
+        PlayTuneFromStart();
+      }
       std::this_thread::sleep_for(std::chrono::milliseconds(33));
     }
-    return seen;
+    return stops;
   }
   fs::path oldDir_, dir_;
   std::unique_ptr<SdlBackend> backend_;
 };
 
-TEST_F(TuneTest, TuneThatPlaysSaysSoAndStartsOnTheFirstStopped) {
+TEST_F(TuneTest, TuneThatPlaysStartsOnTheFirstStoppedAndKeepsPlaying) {
   OpenAudio(nullptr);
   fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
-  EXPECT_EQ(StatusesOverASecond(), "[stopped][playing]");
+  EXPECT_EQ(StopsOverASecond(), 1);
+  EXPECT_TRUE(backend_->MusicPlaying());
 }
 
 TEST_F(TuneTest, SoundFontChosenByThePlayerIsUsed) {
@@ -86,21 +87,22 @@ TEST_F(TuneTest, SoundFontChosenByThePlayerIsUsed) {
   const std::string fonts = (dir_ / "none.sf2").string() + ";/usr/share/sounds/sf2/TimGM6mb.sf2";
   OpenAudio(fonts.c_str());
   fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
-  EXPECT_EQ(StatusesOverASecond(), "[stopped][playing]");
+  EXPECT_EQ(StopsOverASecond(), 1);
+  EXPECT_TRUE(backend_->MusicPlaying());
 }
 
 TEST_F(TuneTest, MissingTuneNeverReportsStopped) {
   OpenAudio(nullptr);
-  EXPECT_EQ(StatusesOverASecond(), "[]");
+  EXPECT_EQ(StopsOverASecond(), 0);
   // Nor does a pipe in its place, which the synthesiser would wait on for ever.
   ASSERT_EQ(mkfifo((dir_ / "sound" / "kel.mid").c_str(), 0600), 0);
-  EXPECT_EQ(StatusesOverASecond(), "[]");
+  EXPECT_EQ(StopsOverASecond(), 0);
 }
 
 TEST_F(TuneTest, TuneWithoutASoundFontNeverReportsStopped) {
   OpenAudio((dir_ / "none.sf2").c_str());
   fs::copy_file(kTune, dir_ / "sound" / "kel.mid");
-  EXPECT_EQ(StatusesOverASecond(), "[]");
+  EXPECT_EQ(StopsOverASecond(), 0);
 }
 
 // A tune that cannot play (cut short, or no MIDI at all) is given up at once or after its first
@@ -112,8 +114,8 @@ TEST_F(TuneTest, TuneThatEndsAtOnceIsNotStartedAgain) {
   cut.resize(40);
   for (const std::string& bytes : {cut, std::string("MThd junk that is no tune at all")}) {
     std::ofstream(dir_ / "sound" / "kel.mid", std::ios::binary) << bytes;
-    const std::string seen = StatusesOverASecond();
-    EXPECT_TRUE(seen == "[]" || seen == "[stopped][]") << seen;
+    EXPECT_LE(StopsOverASecond(), 1);
+    EXPECT_FALSE(backend_->MusicPlaying());
   }
 }
 
@@ -127,7 +129,7 @@ TEST_F(TuneTest, TuneStartsAgainAtItsLastEventAsHeard) {
   const std::vector<uint8_t> midi = MakeOneNoteMidi(400);
   std::ofstream(dir_ / "sound" / "kel.mid", std::ios::binary)
       .write(reinterpret_cast<const char*>(midi.data()), static_cast<std::streamsize>(midi.size()));
-  StatusesOverASecond();
+  StopsOverASecond();
   SetBackend(&TestBackend());
   backend_.reset();
   std::ifstream file(heard, std::ios::binary);
@@ -214,6 +216,60 @@ TEST_F(TuneTest, SynthesisedTuneIsKeptForTheNextRun) {
     EXPECT_NE(entry.path(), kept[0]);
   }
   EXPECT_EQ(files, 1);
+}
+
+// The same rules with the headless backend, whose tune ends when told to.
+class HeadlessTune : public TuneTest {
+ protected:
+  void SetUp() override {
+    TuneTest::SetUp();
+    TestBackend().Reset();
+  }
+};
+
+TEST_F(HeadlessTune, TuneFoundWhateverTheCaseStopsBeforeItsStartAndAtItsEnd) {
+  fs::rename(dir_ / "sound", dir_ / "Sound");
+  std::ofstream(dir_ / "Sound" / "KEL.MID") << "MThd";
+  OpenTune("sound\\kel.mid");
+  EXPECT_EQ(TestBackend().MusicPath(), "Sound/KEL.MID");
+  EXPECT_TRUE(TuneStopped());
+  PlayTuneFromStart();
+  EXPECT_FALSE(TuneStopped());
+  EXPECT_EQ(TestBackend().MusicStarts(), 1);
+  TestBackend().Rest(300);  // a tune that played a while, not one that could not play at all
+  TestBackend().FinishMusic();
+  EXPECT_TRUE(TuneStopped());
+  PlayTuneFromStart();
+  EXPECT_EQ(TestBackend().MusicStarts(), 2);
+  EXPECT_TRUE(TestBackend().DebugLines().empty());
+}
+
+TEST_F(HeadlessTune, MissingTuneNeverStopsNorStarts) {
+  OpenTune("sound\\kel.mid");
+  EXPECT_FALSE(TuneStopped());
+  PlayTuneFromStart();
+  EXPECT_FALSE(TuneStopped());
+  EXPECT_EQ(TestBackend().MusicStarts(), 0);
+}
+
+TEST_F(HeadlessTune, TuneThatEndsAtOnceIsNamedOnceAndNeverStartedAgain) {
+  std::ofstream(dir_ / "sound" / "kel.mid") << "MThd";
+  OpenTune("sound\\kel.mid");
+  ASSERT_TRUE(TuneStopped());
+  PlayTuneFromStart();
+  TestBackend().Rest(200);
+  TestBackend().FinishMusic();
+  for (int turn = 0; turn < 3; turn++) {
+    EXPECT_FALSE(TuneStopped());
+    PlayTuneFromStart();
+  }
+  EXPECT_EQ(TestBackend().MusicStarts(), 1);
+  ASSERT_EQ(TestBackend().DebugLines().size(), 1u);
+  EXPECT_EQ(TestBackend().DebugLines()[0],
+            "sound\\kel.mid: the tune ends as soon as it starts; not played again\n");
+  // Opened afresh, it is given its chance again.
+  OpenTune("sound\\kel.mid");
+  EXPECT_TRUE(TuneStopped());
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class ClearSequenceTest : public StageTest {
     // Each window that opens is closed: Space is released, then pressed again.
     TestBackend().SetPresentHook([this](int) {
       windowFrames_++;
-      TestBackend().SetKeyDown(VK_SPACE, SpaceHeld == 0);
+      TestBackend().SetKeyDown(Key::Space, SpaceHeld == 0);
     });
   }
 
@@ -70,14 +70,14 @@ TEST_F(ClearSequenceTest, PiecesStandAtTheirStepsOnFrame20) {
   std::array<int, CLEAR_PIECES> want = {20, -1, -22, -43, -64};
   EXPECT_EQ(Drops(), want);
   // Piece 0 spans rows 20 to 99, piece 1 is cut by the top of the screen and ends on row 78.
-  EXPECT_EQ(Pixel(lpBackbuffer, 165, 20), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 165, 99), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 165, 100), kBackColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 225, 0), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 225, 78), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 225, 79), kBackColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 405, 15), kClearColour);  // piece 4, rows 0 to 15
-  EXPECT_EQ(Pixel(lpBackbuffer, 405, 16), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 165, 20), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 165, 99), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 165, 100), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 225, 0), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 225, 78), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 225, 79), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 405, 15), kClearColour);  // piece 4, rows 0 to 15
+  EXPECT_EQ(PixelAt(Backbuffer(), 405, 16), kBackColour);
 }
 
 TEST_F(ClearSequenceTest, AllPiecesRestAt200FromFrame37) {
@@ -88,23 +88,23 @@ TEST_F(ClearSequenceTest, AllPiecesRestAt200FromFrame37) {
     std::array<int, CLEAR_PIECES> rest = {200, 200, 200, 200, 200};
     ASSERT_EQ(Drops(), rest) << "frame " << frame;
   }
-  EXPECT_EQ(Pixel(lpBackbuffer, 160, 200), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 459, 279), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 160, 200), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 459, 279), kClearColour);
 }
 
 TEST_F(ClearSequenceTest, RowsFlyApartAfterTheWholePictureOnFrame60) {
   RunFrames(60);
-  EXPECT_EQ(Pixel(lpBackbuffer, 160, 200), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 159, 200), kBackColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 459, 279), kClearColour);
-  EXPECT_NE(Pixel(lpBackbuffer, 460, 279), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 160, 200), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 159, 200), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 459, 279), kClearColour);
+  EXPECT_NE(PixelAt(Backbuffer(), 460, 279), kClearColour);
   Frame();
   // Row 0 moves 20 pixels left, row 79 moves 35 right.
-  EXPECT_EQ(Pixel(lpBackbuffer, 140, 200), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 139, 200), kBackColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 195, 279), kClearColour);
-  EXPECT_NE(Pixel(lpBackbuffer, 194, 279), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 494, 279), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 140, 200), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 139, 200), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 195, 279), kClearColour);
+  EXPECT_NE(PixelAt(Backbuffer(), 194, 279), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 494, 279), kClearColour);
 }
 
 TEST_F(ClearSequenceTest, FiguresComeToRestOnTheFirstPictureOfTheirCycle) {
@@ -146,15 +146,15 @@ TEST_F(ClearSequenceTest, EndMarksTheStageOpensItsNeighboursAndGoesToTheSelect) 
   EXPECT_EQ(Clear.ClearSpread, 0);
   std::array<int, CLEAR_PIECES> start = {0, -20, -40, -60, -80};
   EXPECT_EQ(Drops(), start);
-  EXPECT_NE(lpBack, nullptr);
+  EXPECT_TRUE(TheDisplay().back);
 }
 
 TEST_F(ClearSequenceTest, MessageWindowAlreadySeesTheStageCleared) {
   StageNo = 10;
   uint16_t portrait = 0;
   TestBackend().SetPresentHook([&portrait](int) {
-    portrait = Pixel(lpPrimary, 485, 15);
-    TestBackend().SetKeyDown(VK_SPACE, SpaceHeld == 0);
+    portrait = ShownAt(485, 15);
+    TestBackend().SetKeyDown(Key::Space, SpaceHeld == 0);
   });
   RunFrames(100);
   EXPECT_EQ(portrait, FrameSheet(505, 425));  // the portrait after the capture
@@ -165,7 +165,7 @@ TEST_F(ClearSequenceTest, ClearingTheLastUnclearedStageLeadsToTheEnding) {
   StageNo = 7;
   StageNodes[7].Cleared = 0;
   EXPECT_EQ(RunFrames(100), CLEAR_TO_ENDING);
-  EXPECT_EQ(lpBack, nullptr);
+  EXPECT_FALSE(TheDisplay().back);
 }
 
 TEST_F(ClearSequenceTest, ClearingAStageAgainRunsTheSameSequence) {

@@ -1,38 +1,39 @@
-// The display objects a stage is drawn with, on whichever backend is installed: the two screen
-// surfaces, the message font, and the shared MyDDraw with the window and wipe pictures.
+// The display a stage is drawn with, on whichever backend is installed: the screen, the back
+// buffer, the message font, and the shared PictureSlots with the window and wipe pictures.
 #pragma once
+#include <memory>
+
 #include "app/shared_objects.h"
 #include "app/shell.h"
-#include "gfx/mydraw.h"
-#include "platform/ddraw.h"
-#include "platform/gdi.h"
+#include "gfx/picture_slots.h"
+#include "platform/screen.h"
+#include "platform/surface.h"
+#include "platform/text.h"
 
+// As the start-up does it: the screen opened, the back buffer and the font made, the picture
+// slots drawing onto the back buffer with the two shared pictures loaded.
 inline void OpenStageDisplay(const char* framePicture, const char* backPicture) {
-  DirectDrawCreate(&lpDD);
-  lpDD->SetDisplayMode(640, 480, 16);
-  lpDD->CreatePrimarySurface(&lpPrimary);
-  lpDD->CreateSurface(640, 480, &lpBackbuffer);
-  hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                      FIXED_PITCH | FF_MODERN, "");
-  theDDraw = new MyDDraw();
-  theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-  theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
-  theDDraw->ReadBitmap(FrameId, framePicture);
-  theDDraw->MakeSurface(&BackId, 640, 480, 0, 0);
-  theDDraw->ReadBitmap(BackId, backPicture);
+  Display& display = TheDisplay();
+  display.screen.Open();
+  display.backbuffer = Surface(SCREEN_W, SCREEN_H);
+  display.font = Font(20, 12);
+  display.pictures = std::make_unique<PictureSlots>();
+  PictureSlots& pictures = *display.pictures;
+  pictures.DrawOnto(display.backbuffer);
+  pictures.MakeSurface(&display.frameId, 640, 1000, 0);
+  pictures.ReadBitmap(display.frameId, framePicture);
+  pictures.MakeSurface(&display.backId, SCREEN_W, SCREEN_H, 0);
+  pictures.ReadBitmap(display.backId, backPicture);
 }
 
-// Releases the stage surfaces too.
+// Lets the stage surfaces go too, and closes the screen.
 inline void CloseStageDisplay() {
-  for (LPDIRECTDRAWSURFACE* s : {&lpBack, &lpChar, &lpItem, &lpVill, &lpFram, &lpClea, &lpMenu})
+  Display& display = TheDisplay();
+  for (Surface* s : {&display.back, &display.chara, &display.item, &display.vill, &display.fram,
+                     &display.clea, &display.menu})
     ReleaseSurface(*s);
-  delete theDDraw;
-  theDDraw = nullptr;
-  ReleaseSurface(lpBackbuffer);
-  lpPrimary->Release();
-  lpPrimary = nullptr;
-  lpDD->Release();
-  lpDD = nullptr;
-  DeleteObject(hFont);
-  hFont = nullptr;
+  display.pictures.reset();
+  ReleaseSurface(display.backbuffer);
+  display.screen.Close();
+  display.font = Font();
 }

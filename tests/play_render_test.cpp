@@ -11,7 +11,7 @@ namespace {
 using namespace stagefix;
 
 // Screen corner of a floor tile.
-POINT FloorCorner(int x, int y) {
+Point FloorCorner(int x, int y) {
   int i = x * TMAX + y;
   return {67 * x - TileOffX[i] + 260, 42 * y + TileOffY[i] + 210};
 }
@@ -34,8 +34,8 @@ TEST_P(HeroSteppingBack, IsDrawnInTheTurnOfTheCellHeLeaves) {
   DPoint a = TilePosition(4, 4), b = TilePosition(to.x, to.y);
   Chara.Pos = {(a.x + b.x) / 2, (a.y + b.y) / 2};
   RenderStage();
-  POINT old = FloorCorner(4, 4);
-  EXPECT_EQ(Pixel(lpBackbuffer, old.x + 20, old.y + 5), kHeroColour);
+  Point old = FloorCorner(4, 4);
+  EXPECT_EQ(PixelAt(Backbuffer(), old.x + 20, old.y + 5), kHeroColour);
 }
 
 INSTANTIATE_TEST_SUITE_P(LeftAndUp, HeroSteppingBack,
@@ -51,27 +51,27 @@ TEST_F(StageRendering, NearerFloorCoversTheFeetOfAHeroSteppingRight) {
   Chara.OldPt = {3, 4};
   Chara.Pos = TilePosition(4, 4);
   RenderStage();
-  POINT hero = {static_cast<int>(Chara.Pos.x) + 260, static_cast<int>(Chara.Pos.y) + 170};
-  EXPECT_EQ(Pixel(lpBackbuffer, hero.x + 1, hero.y + 1), kHeroColour);
-  POINT nearer = FloorCorner(4, 5);
+  Point hero = {static_cast<int>(Chara.Pos.x) + 260, static_cast<int>(Chara.Pos.y) + 170};
+  EXPECT_EQ(PixelAt(Backbuffer(), hero.x + 1, hero.y + 1), kHeroColour);
+  Point nearer = FloorCorner(4, 5);
   ASSERT_GT(nearer.x + 40, hero.x);
-  EXPECT_EQ(Pixel(lpBackbuffer, nearer.x + 40, nearer.y + 2), kFloorColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), nearer.x + 40, nearer.y + 2), kFloorColour);
 }
 
 TEST_F(StageRendering, FloorUnderTheHeroComesFromTheMarkedRow) {
   TileMark[2][2] = 1;
   RenderStage();
-  POINT marked = FloorCorner(2, 2), plain = FloorCorner(6, 6);
-  EXPECT_EQ(Pixel(lpBackbuffer, marked.x + 5, marked.y + 3), kMarkedFloorColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, plain.x + 5, plain.y + 3), kFloorColour);
+  Point marked = FloorCorner(2, 2), plain = FloorCorner(6, 6);
+  EXPECT_EQ(PixelAt(Backbuffer(), marked.x + 5, marked.y + 3), kMarkedFloorColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), plain.x + 5, plain.y + 3), kFloorColour);
 }
 
 TEST_F(StageRendering, AreaPicksItsOwnColumnOfFloorPictures) {
-  FillRect(lpItem, 67, 0, 134, 42, 0x1234);
+  FillRect(TheDisplay().item, 67, 0, 134, 42, 0x1234);
   Area = 1;
   RenderStage();
-  POINT corner = FloorCorner(6, 6);
-  EXPECT_EQ(Pixel(lpBackbuffer, corner.x + 5, corner.y + 3), 0x1234);
+  Point corner = FloorCorner(6, 6);
+  EXPECT_EQ(PixelAt(Backbuffer(), corner.x + 5, corner.y + 3), 0x1234);
 }
 
 TEST_F(StageRendering, HiddenItemsAndAbsentVillagersAreLeftOut) {
@@ -96,7 +96,7 @@ TEST_F(StageRendering, HiddenItemsAndAbsentVillagersAreLeftOut) {
   RenderStage();
 
   auto sprite = [](DPoint pos, int dy) {
-    return Pixel(lpBackbuffer, static_cast<int>(pos.x) + 262, static_cast<int>(pos.y) + dy + 2);
+    return PixelAt(Backbuffer(), static_cast<int>(pos.x) + 262, static_cast<int>(pos.y) + dy + 2);
   };
   EXPECT_NE(sprite(Items[0].Pos, 168), kItemColour);
   EXPECT_EQ(sprite(Items[1].Pos, 168), kItemColour);
@@ -106,63 +106,64 @@ TEST_F(StageRendering, HiddenItemsAndAbsentVillagersAreLeftOut) {
 
 TEST_F(StageRendering, BackgroundShowsWhereNothingStands) {
   RenderStage();
-  EXPECT_EQ(Pixel(lpBackbuffer, 2, 2), kBackColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 637, 477), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 2, 2), kBackColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 637, 477), kBackColour);
 }
 
 class ClippedCopies : public StageTest {};
 
 TEST_F(ClippedCopies, RestingHeroLosesHisBottomFourRowsAtTheFloorLine) {
-  RECT r = {0, 0, 64, 64};
+  Rect r = {0, 0, 64, 64};
   DPoint pos = TilePosition(4, 4);
   int x = static_cast<int>(pos.x) + 260, y = static_cast<int>(pos.y) + 170;
-  FillRect(lpBackbuffer, 0, 0, 640, 480, 0);
-  BltFloorClipped(lpBackbuffer, 4, 4, x, y, lpChar, r, DDBLTFAST_SRCCOLORKEY);
+  FillRect(Backbuffer(), 0, 0, 640, 480, 0);
+  CopyAboveFloor(Backbuffer(), 4, 4, {x, y}, TheDisplay().chara, r, kKeyed);
   int f = FloorLine(4, 4);
   EXPECT_EQ(f, y + 60);
-  EXPECT_EQ(Pixel(lpBackbuffer, x + 10, f - 1), kHeroColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, x + 10, f), 0);
+  EXPECT_EQ(PixelAt(Backbuffer(), x + 10, f - 1), kHeroColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), x + 10, f), 0);
 }
 
 TEST_F(ClippedCopies, HeroSunkIntoAPitShowsOnlyFifteenRows) {
-  RECT r = {0, 0, 64, 64};
+  Rect r = {0, 0, 64, 64};
   int f = FloorLine(3, 5);
   int y = f - 60 + 45;
-  FillRect(lpBackbuffer, 0, 0, 640, 480, 0);
-  BltFloorClipped(lpBackbuffer, 3, 5, 200, y, lpChar, r, DDBLTFAST_SRCCOLORKEY);
+  FillRect(Backbuffer(), 0, 0, 640, 480, 0);
+  CopyAboveFloor(Backbuffer(), 3, 5, {200, y}, TheDisplay().chara, r, kKeyed);
   int shown = 0;
-  for (int row = 0; row < 480; row++) shown += Pixel(lpBackbuffer, 210, row) == kHeroColour;
+  for (int row = 0; row < 480; row++) shown += PixelAt(Backbuffer(), 210, row) == kHeroColour;
   EXPECT_EQ(shown, 15);
-  EXPECT_EQ(Pixel(lpBackbuffer, 210, f - 1), kHeroColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 210, f - 1), kHeroColour);
 }
 
 TEST_F(ClippedCopies, ScreenClipShiftsThePictureAtTheLeftAndTopEdges) {
   // A source whose columns differ: after the cut, column 0 on screen must be source column 10.
-  for (int x = 0; x < 64; x++) FillRect(lpMenu, x, 0, x + 1, 64, static_cast<uint16_t>(x + 1));
-  RECT r = {0, 0, 64, 64};
-  BltClipped(lpBackbuffer, -10, -20, lpMenu, r, DDBLTFAST_WAIT);
-  EXPECT_EQ(Pixel(lpBackbuffer, 0, 0), 11);
-  EXPECT_EQ(Pixel(lpBackbuffer, 53, 43), 64);
-  EXPECT_NE(Pixel(lpBackbuffer, 0, 44), 11);
+  for (int x = 0; x < 64; x++)
+    FillRect(TheDisplay().menu, x, 0, x + 1, 64, static_cast<uint16_t>(x + 1));
+  Rect r = {0, 0, 64, 64};
+  Backbuffer().CopyFrom({-10, -20}, TheDisplay().menu, r);
+  EXPECT_EQ(PixelAt(Backbuffer(), 0, 0), 11);
+  EXPECT_EQ(PixelAt(Backbuffer(), 53, 43), 64);
+  EXPECT_NE(PixelAt(Backbuffer(), 0, 44), 11);
 }
 
 TEST_F(ClippedCopies, ScreenClipCutsAtTheRightAndBottomEdges) {
-  FillRect(lpBackbuffer, 0, 0, 640, 480, 0);
-  RECT r = {0, 0, 300, 80};
-  BltClipped(lpBackbuffer, 600, 450, lpClea, r, DDBLTFAST_SRCCOLORKEY);
-  EXPECT_EQ(Pixel(lpBackbuffer, 639, 479), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 600, 450), kClearColour);
-  EXPECT_EQ(Pixel(lpBackbuffer, 599, 479), 0);
+  FillRect(Backbuffer(), 0, 0, 640, 480, 0);
+  Rect r = {0, 0, 300, 80};
+  Backbuffer().CopyFrom({600, 450}, TheDisplay().clea, r, kKeyed);
+  EXPECT_EQ(PixelAt(Backbuffer(), 639, 479), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 600, 450), kClearColour);
+  EXPECT_EQ(PixelAt(Backbuffer(), 599, 479), 0);
 }
 
 TEST_F(ClippedCopies, PictureEntirelyOffScreenDrawsNothing) {
-  FillRect(lpBackbuffer, 0, 0, 640, 480, 0);
-  RECT r = {0, 0, 300, 1};
-  BltClipped(lpBackbuffer, -1200, 250, lpClea, r, DDBLTFAST_SRCCOLORKEY);
-  BltClipped(lpBackbuffer, 1500, 251, lpClea, r, DDBLTFAST_SRCCOLORKEY);
+  FillRect(Backbuffer(), 0, 0, 640, 480, 0);
+  Rect r = {0, 0, 300, 1};
+  Backbuffer().CopyFrom({-1200, 250}, TheDisplay().clea, r, kKeyed);
+  Backbuffer().CopyFrom({1500, 251}, TheDisplay().clea, r, kKeyed);
   for (int x = 0; x < 640; x++) {
-    ASSERT_EQ(Pixel(lpBackbuffer, x, 250), 0);
-    ASSERT_EQ(Pixel(lpBackbuffer, x, 251), 0);
+    ASSERT_EQ(PixelAt(Backbuffer(), x, 250), 0);
+    ASSERT_EQ(PixelAt(Backbuffer(), x, 251), 0);
   }
 }
 

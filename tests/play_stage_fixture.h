@@ -1,5 +1,5 @@
 // A stage drawn on the headless backend, shared by the gameplay scene tests: the display objects,
-// the shared MyDDraw with the window and wipe pictures (written as small files in a scratch
+// the shared PictureSlots with the window and wipe pictures (written as small files in a scratch
 // directory), and the stage surfaces filled with plain colours that a test can look for.
 #pragma once
 #include <gtest/gtest.h>
@@ -15,8 +15,10 @@
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
-#include "gfx/mydraw.h"
-#include "platform/gdi.h"
+#include "gfx/picture_slots.h"
+#include "platform/events.h"
+#include "platform/geometry.h"
+#include "platform/surface.h"
 #include "tests/bitmap_file_writer.h"
 #include "tests/play_display.h"
 #include "tests/support/headless.h"
@@ -56,17 +58,25 @@ inline uint16_t FrameSheet(int x, int y) {
   return 0;
 }
 
-inline void FillRect(LPDIRECTDRAWSURFACE s, int l, int t, int r, int b, uint16_t colour) {
-  FillSurfaceRect(s, l, t, r, b, colour);
+inline void FillRect(Surface& s, int l, int t, int r, int b, uint16_t colour) {
+  s.Fill(Rect{l, t, r, b}, colour);
 }
 
-inline void SetBlackKey(LPDIRECTDRAWSURFACE s) {
-  DDCOLORKEY key = {0, 0};
-  s->SetColorKey(DDCKEY_SRCBLT, &key);
+inline void SetBlackKey(Surface& s) {
+  s.SetKey(0);
 }
 
-inline uint16_t Pixel(LPDIRECTDRAWSURFACE s, int x, int y) {
-  return s->Pixels()[y * s->Width() + x];
+inline uint16_t PixelAt(const Surface& s, int x, int y) {
+  return s.Pixels()[y * s.Width() + x];
+}
+
+// The picture every frame is drawn into.
+inline Surface& Backbuffer() {
+  return TheDisplay().backbuffer;
+}
+// A pixel of what the screen shows.
+inline uint16_t ShownAt(int x, int y) {
+  return PixelAt(TheDisplay().screen.Shown(), x, y);
 }
 
 inline std::vector<uint16_t> Rows(const std::vector<uint16_t>& picture, int top, int bottom) {
@@ -86,6 +96,7 @@ class StageTest : public ::testing::Test {
     WriteBitmap("img/Back.bmp", 640, 480, [](int, int) { return kWipeColour; });
 
     TestBackend().Reset();
+    ClearEvents();
     OpenStageDisplay("img/frame.bmp", "img/Back.bmp");
     MakeStageSurfaces();
     ResetWorld();
@@ -105,26 +116,27 @@ class StageTest : public ::testing::Test {
 
   // Every sheet in one colour per picture kind, black (transparent) elsewhere.
   void MakeStageSurfaces() {
-    lpBack = CreateOffscreen(640, 480);
-    FillRect(lpBack, 0, 0, 640, 480, kBackColour);
-    lpItem = CreateOffscreen(700, 1100);
-    FillRect(lpItem, 0, 0, 67, 42, kFloorColour);
-    FillRect(lpItem, 0, 42, 67, 84, kMarkedFloorColour);
-    FillRect(lpItem, 0, 84, 67, 1100, kItemColour);
-    SetBlackKey(lpItem);
-    lpChar = CreateOffscreen(640, 480);
-    FillRect(lpChar, 0, 0, 640, 480, kHeroColour);
-    SetBlackKey(lpChar);
-    lpVill = CreateOffscreen(576, 1000);
-    FillRect(lpVill, 0, 0, 576, 1000, kVillColour);
-    SetBlackKey(lpVill);
-    lpFram = CreateOffscreen(640, 1000);
-    LoadBitmapSurface(lpFram, "img/frame.bmp");
-    SetBlackKey(lpFram);
-    lpClea = CreateOffscreen(640, 480);
-    FillRect(lpClea, 0, 0, 300, 80, kClearColour);
-    SetBlackKey(lpClea);
-    lpMenu = CreateOffscreen(640, 480);
+    Display& display = TheDisplay();
+    MakeSceneSurface(display.back, 640, 480);
+    FillRect(display.back, 0, 0, 640, 480, kBackColour);
+    MakeSceneSurface(display.item, 700, 1100);
+    FillRect(display.item, 0, 0, 67, 42, kFloorColour);
+    FillRect(display.item, 0, 42, 67, 84, kMarkedFloorColour);
+    FillRect(display.item, 0, 84, 67, 1100, kItemColour);
+    SetBlackKey(display.item);
+    MakeSceneSurface(display.chara, 640, 480);
+    FillRect(display.chara, 0, 0, 640, 480, kHeroColour);
+    SetBlackKey(display.chara);
+    MakeSceneSurface(display.vill, 576, 1000);
+    FillRect(display.vill, 0, 0, 576, 1000, kVillColour);
+    SetBlackKey(display.vill);
+    MakeSceneSurface(display.fram, 640, 1000);
+    LoadBitmapSurface(display.fram, "img/frame.bmp");
+    SetBlackKey(display.fram);
+    MakeSceneSurface(display.clea, 640, 480);
+    FillRect(display.clea, 0, 0, 300, 80, kClearColour);
+    SetBlackKey(display.clea);
+    MakeSceneSurface(display.menu, 640, 480);
   }
 
   // An empty map with the hero resting on (8, 0), out of the way of the windows.

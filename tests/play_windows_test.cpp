@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/events.h"
+#include "platform/sjis.h"
+#include "platform/text.h"
 #include "play/windows.h"
 #include "tests/play_stage_fixture.h"
 #include "world/datafile.h"
@@ -28,25 +31,19 @@ class Windows : public StageTest {
     TestBackend().SetPresentHook([this, closeAfter](int) {
       frames_.push_back(Rows(TestBackend().PrimaryPixels(), kTextTop, kTextBottom));
       int n = static_cast<int>(frames_.size());
-      if (n == closeAfter) TestBackend().SetKeyDown(VK_SPACE, true);
+      if (n == closeAfter) TestBackend().SetKeyDown(Key::Space, true);
     });
   }
 
-  // The text rows of a frame with the given Shift-JIS text drawn as the window draws it.
-  static std::vector<uint16_t> WithText(const std::vector<uint16_t>& background,
-                                        const std::string& sjis, RECT rect) {
-    LPDIRECTDRAWSURFACE scratch = CreateOffscreen(640, 480);
-    std::copy(background.begin(), background.end(), scratch->Pixels() + kTextTop * 640);
-    HDC dc = nullptr;
-    scratch->GetDC(&dc);
-    SetBkMode(dc, TRANSPARENT);
-    SelectObject(dc, hFont);
-    DrawTextA(dc, sjis.data(), static_cast<int>(sjis.size()), &rect, DT_CENTER);
-    scratch->ReleaseDC(dc);
-    std::vector<uint16_t> rows(scratch->Pixels() + kTextTop * 640,
-                               scratch->Pixels() + kTextBottom * 640);
-    ReleaseSurface(scratch);
-    return rows;
+  // The text rows of a frame with the given text drawn as the window draws it: centred, in black,
+  // with the message font.
+  static std::vector<uint16_t> WithText(const std::vector<uint16_t>& background, const char* utf8,
+                                        Rect area) {
+    Surface scratch(640, 480);
+    std::copy(background.begin(), background.end(), scratch.Pixels() + kTextTop * 640);
+    DrawTextCentred(scratch, TheDisplay().font, CodePoints(utf8), area, 0);
+    return std::vector<uint16_t>(scratch.Pixels() + kTextTop * 640,
+                                 scratch.Pixels() + kTextBottom * 640);
   }
 
   static void SetMessage(int slot, const char* utf8) {
@@ -90,7 +87,7 @@ TEST_P(RescueLine, NamesWhoWasSaved) {
   RecordFrames(80);
   ShowRescue();
   ASSERT_EQ(frames_.size(), 80u);
-  EXPECT_EQ(Frame(80), WithText(Frame(20), ShiftJisFromUtf8(GetParam().text), {80, 50, 550, 140}));
+  EXPECT_EQ(Frame(80), WithText(Frame(20), GetParam().text, {80, 50, 550, 140}));
 }
 
 INSTANTIATE_TEST_SUITE_P(ByStage, RescueLine,
@@ -111,8 +108,7 @@ TEST_F(Windows, TwelveCharacterMessageIsCompleteInThe61stFrame) {
   EXPECT_NE(Frame(5), Frame(6));
   EXPECT_NE(Frame(60), Frame(61));
   for (int k = 62; k <= 70; k++) ASSERT_EQ(Frame(k), Frame(61)) << "frame " << k;
-  std::string text = ShiftJisFromUtf8("むらのみんなよろこんでる");
-  EXPECT_EQ(Frame(61), WithText(Frame(1), text, {80, 50, 450, 140}));
+  EXPECT_EQ(Frame(61), WithText(Frame(1), "むらのみんなよろこんでる", {80, 50, 450, 140}));
 }
 
 TEST_F(Windows, EmptyMessageShowsOnlyTheFrameAndPortrait) {
@@ -121,8 +117,8 @@ TEST_F(Windows, EmptyMessageShowsOnlyTheFrameAndPortrait) {
   RecordFrames(12);
   ShowMessage();
   for (int k = 2; k <= 12; k++) ASSERT_EQ(Frame(k), Frame(1));
-  EXPECT_EQ(Pixel(lpPrimary, 45, 15), kFrameColour);
-  EXPECT_EQ(Pixel(lpPrimary, 485, 15), FrameSheet(205, 285));
+  EXPECT_EQ(ShownAt(45, 15), kFrameColour);
+  EXPECT_EQ(ShownAt(485, 15), FrameSheet(205, 285));
 }
 
 TEST_F(Windows, LastStageShowsItsOwnMessageBeforeTheCaptureAndTheClosingOneAfter) {
@@ -131,14 +127,14 @@ TEST_F(Windows, LastStageShowsItsOwnMessageBeforeTheCaptureAndTheClosingOneAfter
   SetMessage(11, "おしまい");
   RecordFrames(40);
   ShowMessage();
-  EXPECT_EQ(Pixel(lpPrimary, 485, 15), FrameSheet(505, 285));
-  EXPECT_EQ(Frame(39), WithText(Frame(1), ShiftJisFromUtf8("まおうのしろ"), {80, 50, 450, 140}));
+  EXPECT_EQ(ShownAt(485, 15), FrameSheet(505, 285));
+  EXPECT_EQ(Frame(39), WithText(Frame(1), "まおうのしろ", {80, 50, 450, 140}));
 
   StageNodes[10].Cleared = 1;
   RecordFrames(40);
   ShowMessage();
-  EXPECT_EQ(Pixel(lpPrimary, 485, 15), FrameSheet(505, 425));
-  EXPECT_EQ(Frame(39), WithText(Frame(1), ShiftJisFromUtf8("おしまい"), {80, 50, 450, 140}));
+  EXPECT_EQ(ShownAt(485, 15), FrameSheet(505, 425));
+  EXPECT_EQ(Frame(39), WithText(Frame(1), "おしまい", {80, 50, 450, 140}));
 }
 
 TEST_F(Windows, MessageWindowKeepsTheFiguresWalkingAndRescueHoldsThemStill) {
@@ -154,12 +150,12 @@ TEST_F(Windows, MessageWindowKeepsTheFiguresWalkingAndRescueHoldsThemStill) {
 
 TEST_F(Windows, SpaceHeldFromTheOpeningPressDoesNotCloseTheRescue) {
   SpaceHeld = 1;
-  TestBackend().SetKeyDown(VK_SPACE, true);
+  TestBackend().SetKeyDown(Key::Space, true);
   int presents = 0;
   TestBackend().SetPresentHook([&presents](int) {
     presents++;
-    if (presents == 30) TestBackend().SetKeyDown(VK_SPACE, false);
-    if (presents == 40) TestBackend().SetKeyDown(VK_SPACE, true);
+    if (presents == 30) TestBackend().SetKeyDown(Key::Space, false);
+    if (presents == 40) TestBackend().SetKeyDown(Key::Space, true);
   });
   ShowRescue();
   EXPECT_EQ(presents, 40);
@@ -170,9 +166,9 @@ TEST_F(Windows, SpaceThatClosesTheRescueDoesNotCloseTheMessageToo) {
   int presents = 0;
   TestBackend().SetPresentHook([&presents](int) {
     presents++;
-    if (presents == 5) TestBackend().SetKeyDown(VK_SPACE, true);  // closes the rescue
-    if (presents == 12) TestBackend().SetKeyDown(VK_SPACE, false);
-    if (presents == 15) TestBackend().SetKeyDown(VK_SPACE, true);  // closes the message
+    if (presents == 5) TestBackend().SetKeyDown(Key::Space, true);  // closes the rescue
+    if (presents == 12) TestBackend().SetKeyDown(Key::Space, false);
+    if (presents == 15) TestBackend().SetKeyDown(Key::Space, true);  // closes the message
   });
   ShowRescue();
   EXPECT_EQ(presents, 5);
@@ -184,7 +180,7 @@ TEST_F(Windows, SpaceThatClosesTheRescueDoesNotCloseTheMessageToo) {
 TEST_F(Windows, SpaceClosesTheRescueBeforeTheTextIsComplete) {
   int presents = 0;
   TestBackend().SetPresentHook([&presents](int) {
-    if (++presents == 2) TestBackend().SetKeyDown(VK_SPACE, true);
+    if (++presents == 2) TestBackend().SetKeyDown(Key::Space, true);
   });
   ShowRescue();
   EXPECT_EQ(presents, 2);
@@ -193,16 +189,14 @@ TEST_F(Windows, SpaceClosesTheRescueBeforeTheTextIsComplete) {
 TEST_F(Windows, CloseRequestEndsBothWindowsAndStaysQueuedForTheMainLoop) {
   int presents = 0;
   TestBackend().SetPresentHook([&presents](int) {
-    if (++presents == 3) PostMessageA(WM_CLOSE, 0);
+    if (++presents == 3) PostEvent(GameEvent::Close);
   });
   ShowRescue();
   EXPECT_EQ(presents, 3);
   ShowMessage();
   EXPECT_EQ(presents, 3);
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg));
-  EXPECT_EQ(msg.message, WM_CLOSE);
-  GetMessageA(&msg);
+  ASSERT_TRUE(EventWaiting());
+  EXPECT_EQ(TakeEvent(), GameEvent::Close);
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ class Ending : public frontfix::FrontScenes {
     EndingScroll = 0;  // as after the last ending, or at the start of a run
     EndingSetupScene();
     ASSERT_EQ(CurrentScene, EndingScene);
-    ASSERT_NE(lpBack, nullptr);
+    ASSERT_TRUE(TheDisplay().back);
     for (int line = 0; line < 2000; line++) {
-      Paint(lpBack, RECT{0, line, 640, line + 1}, static_cast<uint16_t>(line + 1));
+      Paint(TheDisplay().back, Rect{0, line, 640, line + 1}, static_cast<uint16_t>(line + 1));
     }
   }
 
@@ -30,7 +30,7 @@ class Ending : public frontfix::FrontScenes {
 };
 
 TEST_F(Ending, ScrollReachesTheBottomAfterSevenHundredSixtyFrames) {
-  Paint(lpPrimary, RECT{0, 0, 640, 480}, 0xFFFF);
+  TheDisplay().screen.ShowFill(0xFFFF);
   Enter();
   EXPECT_EQ(Shown(0, 0), 0) << "the screen turns black at once";
   for (int frame = 1; frame <= 759; frame++) {
@@ -58,7 +58,7 @@ TEST_F(Ending, RunsOnItsOwnTwentyMillisecondGate) {
 
 TEST_F(Ending, TabHeldReachesTheBottomInOneHundredNinetyFrames) {
   Enter();
-  Key(VK_TAB, true);
+  Hold(Key::Tab, true);
   for (int frame = 1; frame <= 189; frame++) Turn(20);
   EXPECT_EQ(EndingScroll, 1512);
   Turn(20);
@@ -76,15 +76,15 @@ TEST_F(Ending, SpaceResetsTheMapAndStartsTheLogo) {
   Enter();
   for (int i = 0; i < 30; i++) Turn(20);
   const int before = Presents();
-  Key(VK_SPACE, true);
-  Key(VK_TAB, true);
+  Hold(Key::Space, true);
+  Hold(Key::Tab, true);
   Turn(20);
   EXPECT_EQ(Presents(), before + 1) << "the frame Space is taken is still shown";
   EXPECT_EQ(CurrentScene, LogoSetupScene);
   EXPECT_EQ(StageMapReady, 0);
   EXPECT_EQ(SelectCursor, 0);
   EXPECT_EQ(EndingScroll, 0) << "the next ending starts from the top";
-  EXPECT_EQ(lpBack, nullptr);
+  EXPECT_FALSE(TheDisplay().back);
   // The next visit of the stage select lays out a fresh map.
   SelectSetupScene();
   EXPECT_EQ(StageNodes[0].Open, 1);
@@ -94,13 +94,13 @@ TEST_F(Ending, SpaceResetsTheMapAndStartsTheLogo) {
 
 TEST_F(Ending, SpaceHeldFromTheLastClearDoesNotEndIt) {
   SpaceHeld = 1;
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Enter();
   for (int i = 0; i < 20; i++) Turn(20);
   EXPECT_EQ(CurrentScene, EndingScene);
-  Key(VK_SPACE, false);
+  Hold(Key::Space, false);
   Turn(20);
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn(20);
   EXPECT_EQ(CurrentScene, LogoSetupScene);
 }
@@ -112,7 +112,7 @@ TEST_F(Ending, PlayedThroughItForgetsTheProgressOfThisRunAndTheNext) {
   SetProgressFile(file.string());
   ReadProgress();  // kept for the first map of the run, which the player has not seen yet
   Enter();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn(20);
   EXPECT_FALSE(fs::exists(file));
   SetProgressFile("");

@@ -1,6 +1,7 @@
-// The front-end scenes on the headless backend: display surfaces of their own, fresh shared key
-// flags and map, frames driven by the virtual clock. Pictures are missing on purpose (the scenes
-// run on black); a test paints the scene surfaces with plain colours it can look for.
+// The front-end scenes on the headless backend: an open screen and a back buffer of their own,
+// fresh shared key flags and map, frames driven by the virtual clock. Pictures are missing on
+// purpose (the scenes run on black); a test paints the scene surfaces with plain colours it can
+// look for.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -8,8 +9,11 @@
 #include <functional>
 
 #include "app/shell.h"
-#include "gfx/mydraw.h"
-#include "platform/ddraw.h"
+#include "gfx/picture_slots.h"
+#include "platform/events.h"
+#include "platform/geometry.h"
+#include "platform/keys.h"
+#include "platform/surface.h"
 #include "tests/support/headless.h"
 #include "world/stage_map.h"
 
@@ -19,14 +23,16 @@ class FrontScenes : public ::testing::Test {
  protected:
   void SetUp() override {
     TestBackend().Reset();
+    ClearEvents();
     // The scenes keep their last-frame times between tests: the clock only moves on, by more
     // than any gate, so every test starts with each gate open.
     static uint32_t clockBase = 0;
     clockBase += 1000000;
     TestBackend().SetClock(clockBase);
-    DirectDrawCreate(&lpDD);
-    lpDD->CreatePrimarySurface(&lpPrimary);
-    lpDD->CreateSurface(640, 480, &lpBackbuffer);
+    // Scene surfaces are made only while the screen is open.
+    Display& display = TheDisplay();
+    ASSERT_TRUE(display.screen.Open());
+    display.backbuffer = Surface(SCREEN_W, SCREEN_H);
     ReleaseDone = false;
     SpaceHeld = 0;
     ShiftHeld = 0;
@@ -37,17 +43,16 @@ class FrontScenes : public ::testing::Test {
   }
 
   void TearDown() override {
-    // Releasing the DirectDraw object frees every surface it made.
-    if (lpDD == nullptr) return;
-    lpDD->Release();
-    lpDD = nullptr;
-    for (LPDIRECTDRAWSURFACE* s : {&lpPrimary, &lpBackbuffer, &lpBack, &lpChar, &lpItem, &lpVill,
-                                   &lpFram, &lpClea, &lpMenu}) {
-      *s = nullptr;
+    // Every surface goes with the screen, whether or not the test ended the game.
+    Display& display = TheDisplay();
+    for (Surface* s : {&display.backbuffer, &display.back, &display.chara, &display.item,
+                       &display.vill, &display.fram, &display.clea, &display.menu}) {
+      ReleaseSurface(*s);
     }
+    display.screen.Close();
   }
 
-  static void Key(int vk, bool down) { TestBackend().SetKeyDown(vk, down); }
+  static void Hold(Key key, bool down) { TestBackend().SetKeyDown(key, down); }
 
   // One idle turn after period ms of virtual time: the current scene runs at most one frame.
   static void Turn(uint32_t period = 33) {
@@ -65,17 +70,15 @@ class FrontScenes : public ::testing::Test {
     return frames;
   }
 
-  static uint16_t Shown(int x, int y) { return lpPrimary->Pixels()[y * 640 + x]; }
-  static uint16_t Drawn(int x, int y) { return lpBackbuffer->Pixels()[y * 640 + x]; }
+  static uint16_t Shown(int x, int y) { return TheDisplay().screen.Shown().Pixels()[y * 640 + x]; }
+  static uint16_t Drawn(int x, int y) { return TheDisplay().backbuffer.Pixels()[y * 640 + x]; }
   static int Presents() { return TestBackend().PresentCount(); }
 
-  static void Paint(LPDIRECTDRAWSURFACE s, RECT r, uint16_t colour) {
-    FillSurfaceRect(s, r.left, r.top, r.right, r.bottom, colour);
-  }
+  static void Paint(Surface& s, Rect r, uint16_t colour) { s.Fill(r, colour); }
 
   // Bounding box of the pixels of one colour on the screen; empty (0, 0, 0, 0) when none.
-  static RECT BoxOf(uint16_t colour) {
-    RECT box = {640, 480, 0, 0};
+  static Rect BoxOf(uint16_t colour) {
+    Rect box = {640, 480, 0, 0};
     for (int y = 0; y < 480; y++) {
       for (int x = 0; x < 640; x++) {
         if (Shown(x, y) != colour) continue;
@@ -85,7 +88,7 @@ class FrontScenes : public ::testing::Test {
         if (y + 1 > box.bottom) box.bottom = y + 1;
       }
     }
-    if (box.right == 0) return RECT{0, 0, 0, 0};
+    if (box.right == 0) return Rect{0, 0, 0, 0};
     return box;
   }
 };

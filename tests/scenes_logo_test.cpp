@@ -18,16 +18,16 @@ class Logo : public frontfix::FrontScenes {
   void Enter() {
     LogoSetupScene();
     ASSERT_EQ(CurrentScene, LogoScene);
-    ASSERT_NE(lpBack, nullptr);
-    Paint(lpBack, RECT{0, 0, 480, 240}, kBallColour);
-    Paint(lpBack, RECT{0, 240, 480, 440}, kPieceColour);
+    ASSERT_TRUE(TheDisplay().back);
+    Paint(TheDisplay().back, Rect{0, 0, 480, 240}, kBallColour);
+    Paint(TheDisplay().back, Rect{0, 240, 480, 440}, kPieceColour);
     for (int k = 0; k < 2; k++) {
       const uint16_t lit = k == 0 ? kLit0 : kLit1;
-      Paint(lpBack, RECT{0, 490 + 50 * k, 184, 540 + 50 * k}, lit);
-      Paint(lpBack, RECT{200, 490 + 50 * k, 340, 540 + 50 * k}, lit);
+      Paint(TheDisplay().back, Rect{0, 490 + 50 * k, 184, 540 + 50 * k}, lit);
+      Paint(TheDisplay().back, Rect{200, 490 + 50 * k, 340, 540 + 50 * k}, lit);
     }
-    Paint(lpBack, RECT{0, 440, 184, 490}, kPlain);
-    Paint(lpBack, RECT{200, 440, 340, 490}, kPlain);
+    Paint(TheDisplay().back, Rect{0, 440, 184, 490}, kPlain);
+    Paint(TheDisplay().back, Rect{200, 440, 340, 490}, kPlain);
   }
 
   // Leaves one ball in play, the others gone.
@@ -42,10 +42,10 @@ class Logo : public frontfix::FrontScenes {
   // Space skips the logo; it is let go on the title.
   void SkipToTitle() {
     Enter();
-    Key(VK_SPACE, true);
+    Hold(Key::Space, true);
     Turn();
     ToTitle();
-    Key(VK_SPACE, false);
+    Hold(Key::Space, false);
   }
 
   // From the logo's end to the title, through the two scenes that only hand over.
@@ -60,7 +60,7 @@ class Logo : public frontfix::FrontScenes {
 
 TEST_F(Logo, SpaceInTheFirstFrameJumpsToTheTitle) {
   Enter();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   const int before = Presents();
   Turn();
   EXPECT_EQ(Presents(), before) << "nothing is drawn in the frame Space is taken";
@@ -68,25 +68,25 @@ TEST_F(Logo, SpaceInTheFirstFrameJumpsToTheTitle) {
   // The title needs a fresh press: Space is still held from the logo.
   for (int i = 0; i < 5; i++) Turn();
   EXPECT_EQ(CurrentScene, TitleScene);
-  Key(VK_SPACE, false);
+  Hold(Key::Space, false);
   Turn();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, TitleEndScene);
   CurrentScene();
   EXPECT_EQ(CurrentScene, OpeningSetupScene);
-  EXPECT_EQ(lpBack, nullptr);
+  EXPECT_FALSE(TheDisplay().back);
 }
 
 TEST_F(Logo, SpaceHeldIntoTheLogoDoesNotSkipIt) {
   SpaceHeld = 1;
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Enter();
   for (int i = 0; i < 10; i++) Turn();
   EXPECT_EQ(CurrentScene, LogoScene);
-  Key(VK_SPACE, false);
+  Hold(Key::Space, false);
   Turn();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, LogoEndScene);
 }
@@ -157,7 +157,7 @@ TEST_F(Logo, PiecesWaitForEveryBallAndThenRiseIntoTheTitle) {
   int rising = RunWhile(LogoScene, 100);
   EXPECT_EQ(rising, 41);
   EXPECT_EQ(CurrentScene, LogoEndScene);
-  const RECT pieces = BoxOf(kPieceColour);
+  const Rect pieces = BoxOf(kPieceColour);
   EXPECT_EQ(pieces.left, 90);
   EXPECT_EQ(pieces.top, 90);
   EXPECT_EQ(pieces.right, 465 + 80);
@@ -167,20 +167,20 @@ TEST_F(Logo, PiecesWaitForEveryBallAndThenRiseIntoTheTitle) {
 TEST_F(Logo, TitleCursorMovesWithoutWrapping) {
   SkipToTitle();
   TitleCursor = 0;
-  Key(VK_UP, true);
+  Hold(Key::Up, true);
   Turn();
   EXPECT_EQ(TitleCursor, 0) << "up on the first entry stays";
-  Key(VK_UP, false);
-  Key(VK_DOWN, true);
+  Hold(Key::Up, false);
+  Hold(Key::Down, true);
   Turn();
   EXPECT_EQ(TitleCursor, 1);
-  Key(VK_DOWN, false);
+  Hold(Key::Down, false);
   Turn();
-  Key(VK_DOWN, true);
+  Hold(Key::Down, true);
   Turn();
   EXPECT_EQ(TitleCursor, 1) << "down on the last entry stays";
-  Key(VK_DOWN, false);
-  Key(VK_UP, true);
+  Hold(Key::Down, false);
+  Hold(Key::Up, true);
   Turn();
   EXPECT_EQ(TitleCursor, 0);
 }
@@ -199,7 +199,7 @@ TEST_F(Logo, ChosenTitleEntryAlternatesItsFramesEveryFiveFrames) {
     EXPECT_EQ(entry0[i], (i % 10) < 5 ? kLit0 : kLit1) << i;
     EXPECT_EQ(entry1[i], kPlain) << i;
   }
-  Key(VK_DOWN, true);
+  Hold(Key::Down, true);
   Turn();
   EXPECT_EQ(Shown(225, 315), kPlain);
   EXPECT_NE(Shown(250, 365), kPlain);
@@ -207,18 +207,17 @@ TEST_F(Logo, ChosenTitleEntryAlternatesItsFramesEveryFiveFrames) {
 
 TEST_F(Logo, SpaceOnTheSecondTitleEntryQuits) {
   SkipToTitle();
-  Key(VK_DOWN, true);
+  Hold(Key::Down, true);
   Turn();
   ASSERT_EQ(TitleCursor, 1);
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   const int before = Presents();
   Turn();
   EXPECT_EQ(Presents(), before) << "the frame of the choice is not shown";
-  MSG msg;
-  EXPECT_TRUE(PeekMessageA(&msg));
-  EXPECT_FALSE(GetMessageA(&msg)) << "the quit message waits";
-  EXPECT_EQ(lpDD, nullptr) << "the display is released";
-  EXPECT_EQ(lpBack, nullptr);
+  ASSERT_TRUE(EventWaiting());
+  EXPECT_EQ(TakeEvent(), GameEvent::Quit) << "the end of the game waits";
+  EXPECT_FALSE(TheDisplay().screen.IsOpen()) << "the display is released";
+  EXPECT_FALSE(TheDisplay().back);
 }
 
 }  // namespace

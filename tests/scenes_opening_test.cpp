@@ -16,19 +16,19 @@ class Opening : public frontfix::FrontScenes {
   void Enter() {
     OpeningSetupScene();
     ASSERT_EQ(CurrentScene, OpeningScene);
-    ASSERT_NE(lpBack, nullptr);
-    ASSERT_NE(lpChar, nullptr);
-    Paint(lpBack, RECT{0, 0, 640, 480}, kBackColour);
+    ASSERT_TRUE(TheDisplay().back);
+    ASSERT_TRUE(TheDisplay().chara);
+    Paint(TheDisplay().back, Rect{0, 0, 640, 480}, kBackColour);
     for (int p = 0; p < 3; p++) {
-      Paint(lpChar, RECT{0, 233 * p, 511, 233 * p + 233}, kPageColours[p]);
-      Paint(lpChar, RECT{0, 700 + 100 * p, 530, 800 + 100 * p}, kPanelColours[p]);
+      Paint(TheDisplay().chara, Rect{0, 233 * p, 511, 233 * p + 233}, kPageColours[p]);
+      Paint(TheDisplay().chara, Rect{0, 700 + 100 * p, 530, 800 + 100 * p}, kPanelColours[p]);
     }
   }
 
   void Press() {
-    Key(VK_SPACE, false);
+    Hold(Key::Space, false);
     Turn();
-    Key(VK_SPACE, true);
+    Hold(Key::Space, true);
     Turn();
   }
 };
@@ -42,12 +42,12 @@ TEST_F(Opening, EachPageShowsItsPictureAndPanelOverTheBackground) {
       Turn();
     }
     EXPECT_EQ(OpeningPage, p);
-    const RECT picture = BoxOf(kPageColours[p]);
+    const Rect picture = BoxOf(kPageColours[p]);
     EXPECT_EQ(picture.left, 64);
     EXPECT_EQ(picture.top, 57);
     EXPECT_EQ(picture.right, 64 + 511);
     EXPECT_EQ(picture.bottom, 57 + 233);
-    const RECT panel = BoxOf(kPanelColours[p]);
+    const Rect panel = BoxOf(kPanelColours[p]);
     EXPECT_EQ(panel.left, 60);
     EXPECT_EQ(panel.top, 304);
     EXPECT_EQ(panel.right, 60 + 530);
@@ -58,7 +58,7 @@ TEST_F(Opening, EachPageShowsItsPictureAndPanelOverTheBackground) {
 
 TEST_F(Opening, SpaceHeldFromTheTitleTurnsNoPage) {
   SpaceHeld = 1;
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Enter();
   for (int i = 0; i < 10; i++) Turn();
   EXPECT_EQ(OpeningPage, 0);
@@ -71,25 +71,25 @@ TEST_F(Opening, ThirdFreshPressLeavesForTheStageSelectOverTheLastPage) {
   Press();
   EXPECT_EQ(CurrentScene, OpeningScene);
   const int before = Presents();
-  Key(VK_SPACE, false);
+  Hold(Key::Space, false);
   Turn();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, OpeningEndScene);
   EXPECT_EQ(Presents(), before + 1) << "the leaving frame draws nothing";
   CurrentScene();
   EXPECT_EQ(CurrentScene, SelectSetupScene);
-  EXPECT_EQ(lpBack, nullptr);
-  EXPECT_EQ(lpChar, nullptr);
+  EXPECT_FALSE(TheDisplay().back);
+  EXPECT_FALSE(TheDisplay().chara);
   EXPECT_EQ(Drawn(100, 100), kPageColours[2]) << "the last page stays for the map to drop over";
 }
 
 TEST_F(Opening, OtherKeysDoNothing) {
   Enter();
-  for (int vk : {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_SHIFT, VK_TAB, VK_CONTROL}) {
-    Key(vk, true);
+  for (Key key : {Key::Up, Key::Down, Key::Left, Key::Right, Key::Shift, Key::Tab, Key::Control}) {
+    Hold(key, true);
     Turn();
-    Key(vk, false);
+    Hold(key, false);
     Turn();
   }
   EXPECT_EQ(OpeningPage, 0);

@@ -1,10 +1,12 @@
 // The pause menu: the fading panel, the wrapping cursor, the five entries, Shift and Space.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/shared_objects.h"
-#include "platform/gdi.h"
+#include "platform/text.h"
 #include "scenes/logo.h"
 #include "scenes/pause.h"
 #include "scenes/play_scene.h"
@@ -22,7 +24,8 @@ class Pause : public frontfix::FrontScenes {
  protected:
   void SetUp() override {
     FrontScenes::SetUp();
-    lpDD->CreateSurface(640, 480, &lpMenu);
+    Display& display = TheDisplay();
+    MakeSceneSurface(display.menu, 640, 480);
     // The frame picture: a white panel where the menu takes it from, black elsewhere.
     // Each case runs in its own process beside others: one file per case.
     const std::string path = ::testing::TempDir() + "kobako_pause_frame_" +
@@ -33,17 +36,16 @@ class Pause : public frontfix::FrontScenes {
       for (int x = 0; x < 280; x++) pixels[y * 640 + x] = 0xFFFFFF;
     }
     ASSERT_TRUE(WriteFile(path, MakeBmp(640, 1000, 24, pixels)));
-    theDDraw = new MyDDraw();
-    theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-    theDDraw->MakeSurface(&FrameId, 640, 1000, 0, 0);
-    theDDraw->ReadBitmap(FrameId, path.c_str());
-    Paint(lpPrimary, RECT{0, 0, 640, 480}, kFrozen);
+    display.pictures = std::make_unique<PictureSlots>();
+    display.pictures->DrawOnto(display.backbuffer);
+    display.pictures->MakeSurface(&display.frameId, 640, 1000, 0);
+    display.pictures->ReadBitmap(display.frameId, path.c_str());
+    display.screen.ShowFill(kFrozen);
     CurrentScene = PlayScene;
   }
 
   void TearDown() override {
-    delete theDDraw;
-    theDDraw = nullptr;
+    TheDisplay().pictures.reset();
     FrontScenes::TearDown();
   }
 
@@ -52,10 +54,10 @@ class Pause : public frontfix::FrontScenes {
     ASSERT_EQ(CurrentScene, PauseScene);
   }
 
-  void Tap(int vk) {
-    Key(vk, true);
+  void Tap(Key key) {
+    Hold(key, true);
     Turn();
-    Key(vk, false);
+    Hold(key, false);
     Turn();
   }
 
@@ -82,8 +84,8 @@ TEST_F(Pause, PanelFadesInOverTwentyFramesAndStaysAtTwoHundred) {
 }
 
 TEST_F(Pause, FrozenPictureIsWhatWasLastPresented) {
-  Paint(lpPrimary, RECT{0, 0, 640, 480}, 0x07E0);
-  Paint(lpBackbuffer, RECT{0, 0, 640, 480}, 0xF800);
+  TheDisplay().screen.ShowFill(0x07E0);
+  Paint(TheDisplay().backbuffer, Rect{0, 0, 640, 480}, 0xF800);
   Open();
   Turn();
   EXPECT_EQ(Shown(20, 400), 0x07E0);
@@ -93,27 +95,27 @@ TEST_F(Pause, CursorWrapsAroundBothWays) {
   Open();
   Turn();
   EXPECT_EQ(PauseCursor, 0);
-  Tap(VK_UP);
+  Tap(Key::Up);
   EXPECT_EQ(PauseCursor, 4);
-  Tap(VK_DOWN);
+  Tap(Key::Down);
   EXPECT_EQ(PauseCursor, 0);
-  Tap(VK_DOWN);
-  Tap(VK_DOWN);
+  Tap(Key::Down);
+  Tap(Key::Down);
   EXPECT_EQ(PauseCursor, 2);
-  Key(VK_DOWN, true);
+  Hold(Key::Down, true);
   for (int i = 0; i < 5; i++) Turn();
   EXPECT_EQ(PauseCursor, 3) << "a held arrow moves once";
 }
 
 TEST_F(Pause, ShiftHeldFromPlayDoesNotCloseIt) {
   ShiftHeld = 1;
-  Key(VK_SHIFT, true);
+  Hold(Key::Shift, true);
   Open();
   for (int i = 0; i < 5; i++) Turn();
   EXPECT_EQ(CurrentScene, PauseScene);
-  Key(VK_SHIFT, false);
+  Hold(Key::Shift, false);
   Turn();
-  Key(VK_SHIFT, true);
+  Hold(Key::Shift, true);
   const int before = Presents();
   Turn();
   EXPECT_EQ(CurrentScene, PlayScene);
@@ -122,13 +124,13 @@ TEST_F(Pause, ShiftHeldFromPlayDoesNotCloseIt) {
 
 TEST_F(Pause, SpaceHeldFromPlayChoosesNothing) {
   SpaceHeld = 1;
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Open();
   for (int i = 0; i < 5; i++) Turn();
   EXPECT_EQ(CurrentScene, PauseScene);
-  Key(VK_SPACE, false);
+  Hold(Key::Space, false);
   Turn();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, PlayScene) << "entry 0 goes on playing";
 }
@@ -138,8 +140,8 @@ TEST_F(Pause, RestartSetsTheStageUpAgainWithoutTheWipe) {
   Chara.Move = 7;
   Chara.Trap = 3;
   Open();
-  Tap(VK_DOWN);
-  Key(VK_SPACE, true);
+  Tap(Key::Down);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, PlayScene);
   EXPECT_EQ(StageIntro, 0) << "no wipe on a restart";
@@ -155,10 +157,10 @@ TEST_F(Pause, SelectAndTitleEntriesKeepTheMap) {
   const SceneFunction expected[2] = {SelectSetupScene, LogoSetupScene};
   for (int entry = 2; entry <= 3; entry++) {
     Open();
-    for (int i = 0; i < entry; i++) Tap(VK_DOWN);
-    Key(VK_SPACE, true);
+    for (int i = 0; i < entry; i++) Tap(Key::Down);
+    Hold(Key::Space, true);
     Turn();
-    Key(VK_SPACE, false);
+    Hold(Key::Space, false);
     EXPECT_EQ(CurrentScene, expected[entry - 2]);
     EXPECT_EQ(StageMapReady, 1);
     EXPECT_EQ(StageNodes[3].Cleared, 1);
@@ -168,17 +170,16 @@ TEST_F(Pause, SelectAndTitleEntriesKeepTheMap) {
 
 TEST_F(Pause, QuitEndsTheGameWithoutShowingTheFrame) {
   Open();
-  Tap(VK_UP);
+  Tap(Key::Up);
   ASSERT_EQ(PauseCursor, 4);
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   const int before = Presents();
   Turn();
   EXPECT_EQ(Presents(), before);
-  EXPECT_EQ(lpDD, nullptr);
-  EXPECT_EQ(theDDraw, nullptr);
-  MSG msg;
-  EXPECT_TRUE(PeekMessageA(&msg));
-  EXPECT_FALSE(GetMessageA(&msg)) << "the quit message waits";
+  EXPECT_FALSE(TheDisplay().screen.IsOpen());
+  EXPECT_EQ(Pictures(), nullptr);
+  ASSERT_TRUE(EventWaiting());
+  EXPECT_EQ(TakeEvent(), GameEvent::Quit) << "the end of the game waits";
 }
 
 TEST_F(Pause, MenuTextsAreTheFiveQuestions) {
@@ -187,8 +188,11 @@ TEST_F(Pause, MenuTextsAreTheFiveQuestions) {
                                              "せんたくにもどる？", "たいとるにもどる？",
                                              "げぇむおわる？"};
   for (int i = 0; i < PAUSE_ENTRY_COUNT; i++) {
-    EXPECT_EQ(Utf8FromShiftJis(PauseTexts[i]), expected[i]);
-    EXPECT_LT(std::string(PauseTexts[i]).size(), size_t{PAUSE_TEXT_SIZE});
+    EXPECT_EQ(Utf8(PauseTexts[i]), expected[i]);
+    // Each fits the panel (from x 170, 280 wide), drawn from x 220 in the game's cells of 12.
+    int cells = 0;
+    for (char32_t c : PauseTexts[i]) cells += CellsOf(c);
+    EXPECT_LE(220 + 12 * cells, 170 + 280) << i;
   }
 }
 

@@ -19,6 +19,7 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <string>
 #include <vector>
 
+#include "platform/events.h"
 #include "play/clear_sequence.h"
 #include "play/stage_state.h"
 #include "play/windows.h"
@@ -83,7 +84,7 @@ class StageScenes : public StageTest {
 
   static void DrawStagePicture() {
     for (int y = 0; y < 480; y++)
-      for (int x = 0; x < 640; x++) lpBackbuffer->Pixels()[y * 640 + x] = Stage(x, y);
+      for (int x = 0; x < 640; x++) Backbuffer().Pixels()[y * 640 + x] = Stage(x, y);
   }
 
   static int Presents() { return TestBackend().PresentCount(); }
@@ -92,33 +93,37 @@ class StageScenes : public StageTest {
 TEST_F(StageScenes, StageStartBuildsTheStageAndBlanksTheScreen) {
   WriteText("data/data03.txt", "@DA,2\r\n@DH,4,4\r\n@E\r\n");
   StageNo = 3;
-  FillRect(lpPrimary, 0, 0, 640, 480, 0x1234);
+  TheDisplay().screen.ShowFill(0x1234);
   CurrentScene = StageStartScene;
   Turn();
   EXPECT_EQ(CurrentScene, PlayScene);
   EXPECT_EQ(StageIntro, 1);
   EXPECT_EQ(Presents(), 0);
   EXPECT_EQ(Area, 2);
-  EXPECT_EQ(Pixel(lpBack, 10, 10), kStageBack);
-  EXPECT_EQ(Pixel(lpChar, 10, 10), kHeroColour);
-  for (int i = 0; i < 640 * 480; i++) ASSERT_EQ(lpPrimary->Pixels()[i], 0) << i;
+  Display& display = TheDisplay();
+  EXPECT_EQ(PixelAt(display.back, 10, 10), kStageBack);
+  EXPECT_EQ(PixelAt(display.chara, 10, 10), kHeroColour);
+  const Surface& shown = display.screen.Shown();
+  for (int i = 0; i < 640 * 480; i++) ASSERT_EQ(shown.Pixels()[i], 0) << i;
   struct Size {
-    LPDIRECTDRAWSURFACE s;
+    const Surface* s;
     int w, h;
   };
-  for (Size want : {Size{lpBack, 640, 480}, Size{lpChar, 640, 480}, Size{lpItem, 700, 1100},
-                    Size{lpVill, 576, 1000}, Size{lpMenu, 640, 480}, Size{lpFram, 640, 1000},
-                    Size{lpClea, 640, 480}}) {
-    ASSERT_NE(want.s, nullptr);
+  for (Size want : {Size{&display.back, 640, 480}, Size{&display.chara, 640, 480},
+                    Size{&display.item, 700, 1100}, Size{&display.vill, 576, 1000},
+                    Size{&display.menu, 640, 480}, Size{&display.fram, 640, 1000},
+                    Size{&display.clea, 640, 480}}) {
+    ASSERT_TRUE(*want.s);
     EXPECT_EQ(want.s->Width(), want.w);
     EXPECT_EQ(want.s->Height(), want.h);
   }
   // The keyed sheets leave black out.
-  for (LPDIRECTDRAWSURFACE keyed : {lpChar, lpItem, lpVill, lpFram, lpClea}) {
-    EXPECT_TRUE(keyed->HasColorKey());
-    EXPECT_EQ(keyed->ColorKey(), 0);
+  for (const Surface* keyed :
+       {&display.chara, &display.item, &display.vill, &display.fram, &display.clea}) {
+    EXPECT_TRUE(keyed->HasKey());
+    EXPECT_EQ(keyed->Key(), 0);
   }
-  EXPECT_FALSE(lpBack->HasColorKey());
+  EXPECT_FALSE(display.back.HasKey());
 }
 
 TEST_F(StageScenes, RepeatedStageStartsKeepOneSetOfSurfaces) {
@@ -135,7 +140,7 @@ TEST_F(StageScenes, StageFileCanBringItsOwnHeroPicture) {
   WriteText("data/data05.txt", "@DA,2\r\n@GH,img/other.bmp\r\n@E\r\n");
   StageNo = 5;
   StageStartScene();
-  EXPECT_EQ(Pixel(lpChar, 10, 10), kOtherHero);
+  EXPECT_EQ(PixelAt(TheDisplay().chara, 10, 10), kOtherHero);
 }
 
 // Set-up leaves the villagers' pictures to the first animation step, so the wipe shows a reused
@@ -163,7 +168,7 @@ TEST_F(StageScenes, WipeDrawsAReusedVillagerSlotInItsEarlierPicture) {
   startStage(3);
   // The message after the clear walks the villager on and leaves it mid-step.
   Vills[0].AnimeCnt = 6;
-  TestBackend().SetKeyDown(VK_SPACE, true);
+  TestBackend().SetKeyDown(Key::Space, true);
   ShowMessage();
   ASSERT_EQ(Vills[0].Anime, 1);
   TestBackend().ReleaseAllKeys();
@@ -219,14 +224,15 @@ TEST_F(StageScenes, PlayFrameAfterTheWipeShowsTheWholeStage) {
   int before = Presents();
   Turn();
   EXPECT_EQ(Presents(), before + 1);
+  const Surface& menu = TheDisplay().menu;
   EXPECT_EQ(TestBackend().PrimaryPixels(),
-            std::vector<uint16_t>(lpMenu->Pixels(), lpMenu->Pixels() + 640 * 480));
+            std::vector<uint16_t>(menu.Pixels(), menu.Pixels() + 640 * 480));
 }
 
 TEST_F(StageScenes, LastStageShowsItsMessageAfterTheWipeOnlyBeforeItsFirstClear) {
   StageNo = 10;
   TestBackend().SetPresentHook([](int count) {
-    if (count > 40) TestBackend().SetKeyDown(VK_SPACE, true);
+    if (count > 40) TestBackend().SetKeyDown(Key::Space, true);
   });
   StageWipeScene();
   EXPECT_GT(Presents(), 40);
@@ -241,15 +247,12 @@ TEST_F(StageScenes, LastStageShowsItsMessageAfterTheWipeOnlyBeforeItsFirstClear)
 
 TEST_F(StageScenes, EscapeDuringTheWipeWaitsUntilItIsOver) {
   TestBackend().SetPresentHook([](int count) {
-    if (count == 5) PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+    if (count == 5) PostEvent(GameEvent::Escape);
   });
   StageWipeScene();
   EXPECT_EQ(Presents(), 40);
-  MSG msg;
-  ASSERT_TRUE(PeekMessageA(&msg));
-  ASSERT_TRUE(GetMessageA(&msg));
-  EXPECT_EQ(msg.message, WM_KEYDOWN);
-  EXPECT_EQ(msg.wParam, VK_ESCAPE);
+  ASSERT_TRUE(EventWaiting());
+  EXPECT_EQ(TakeEvent(), GameEvent::Escape);
 }
 
 TEST_F(StageScenes, PlayRunsAtMostOneFramePer33Milliseconds) {
@@ -261,7 +264,7 @@ TEST_F(StageScenes, PlayRunsAtMostOneFramePer33Milliseconds) {
 }
 
 TEST_F(StageScenes, ShiftOpensThePauseMenuAfterPresentingTheFrame) {
-  TestBackend().SetKeyDown(VK_SHIFT, true);
+  TestBackend().SetKeyDown(Key::Shift, true);
   Turn();
   EXPECT_EQ(CurrentScene, PauseSetupScene);
   EXPECT_EQ(Presents(), 1);
@@ -269,7 +272,7 @@ TEST_F(StageScenes, ShiftOpensThePauseMenuAfterPresentingTheFrame) {
 }
 
 TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {
-  TestBackend().SetKeyDown(VK_CONTROL, true);
+  TestBackend().SetKeyDown(Key::Control, true);
   uint32_t start = TestBackend().PeekClock();
   Turn();
   EXPECT_GE(TestBackend().PeekClock() - start, 140u);
@@ -279,9 +282,9 @@ TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {
 TEST_F(StageScenes, KeysDoNothingWhileTheClearSequenceRuns) {
   StageClear = 1;
   Clear.ClearCnt = 5;  // past the rescue window
-  TestBackend().SetKeyDown(VK_SHIFT, true);
-  TestBackend().SetKeyDown(VK_RIGHT, true);
-  TestBackend().SetKeyDown(VK_CONTROL, true);
+  TestBackend().SetKeyDown(Key::Shift, true);
+  TestBackend().SetKeyDown(Key::Right, true);
+  TestBackend().SetKeyDown(Key::Control, true);
   uint32_t start = TestBackend().PeekClock();
   for (int i = 0; i < 5; i++) Turn();
   EXPECT_EQ(CurrentScene, PlayScene);
@@ -295,7 +298,7 @@ TEST_F(StageScenes, KeysDoNothingWhileTheClearSequenceRuns) {
 TEST_F(StageScenes, ClearedStageReturnsToTheSelectWithSpaceStillHeld) {
   StageNo = 1;
   StageClear = 1;
-  TestBackend().SetPresentHook([](int) { TestBackend().SetKeyDown(VK_SPACE, SpaceHeld == 0); });
+  TestBackend().SetPresentHook([](int) { TestBackend().SetKeyDown(Key::Space, SpaceHeld == 0); });
   for (int i = 0; i < 100 && CurrentScene == PlayScene; i++) Turn();
   EXPECT_EQ(CurrentScene, SelectSetupScene);
   EXPECT_EQ(StageNodes[1].Cleared, 1);
@@ -307,10 +310,10 @@ TEST_F(StageScenes, ClearingTheLastStageLeadsToTheEnding) {
   StageNodes[10].Cleared = 0;
   StageNo = 10;
   StageClear = 1;
-  TestBackend().SetPresentHook([](int) { TestBackend().SetKeyDown(VK_SPACE, SpaceHeld == 0); });
+  TestBackend().SetPresentHook([](int) { TestBackend().SetKeyDown(Key::Space, SpaceHeld == 0); });
   for (int i = 0; i < 100 && CurrentScene == PlayScene; i++) Turn();
   EXPECT_EQ(CurrentScene, EndingSetupScene);
-  EXPECT_EQ(lpBack, nullptr);
+  EXPECT_FALSE(TheDisplay().back);
 }
 
 }  // namespace

@@ -21,12 +21,12 @@ class SelectScreen : public frontfix::FrontScenes {
   // Enters the select screen over an old screen of one colour, with a select picture painted in
   // plain colours (the node and cursor cells keep their black, transparent, where asked).
   void Enter(bool paintNodes = true, bool paintCursor = false) {
-    Paint(lpBackbuffer, RECT{0, 0, 640, 480}, kOldScreen);
+    Paint(TheDisplay().backbuffer, Rect{0, 0, 640, 480}, kOldScreen);
     SelectSetupScene();
-    ASSERT_NE(lpBack, nullptr);
-    Paint(lpBack, RECT{0, 0, 640, 480}, kMapColour);
-    if (paintNodes) Paint(lpBack, RECT{0, 480, 400, 580}, kNodeColour);
-    if (paintCursor) Paint(lpBack, RECT{512, 480, 640, 608}, kCursorColour);
+    ASSERT_TRUE(TheDisplay().back);
+    Paint(TheDisplay().back, Rect{0, 0, 640, 480}, kMapColour);
+    if (paintNodes) Paint(TheDisplay().back, Rect{0, 480, 400, 580}, kNodeColour);
+    if (paintCursor) Paint(TheDisplay().back, Rect{512, 480, 640, 608}, kCursorColour);
   }
 
   void SkipDrop() {
@@ -80,8 +80,8 @@ TEST_F(SelectScreen, DropLastsSeventySixFramesAndBouncesToRest) {
 
 TEST_F(SelectScreen, DropReadsNoKeys) {
   Enter();
-  Key(VK_SPACE, true);
-  Key(VK_RIGHT, true);
+  Hold(Key::Space, true);
+  Hold(Key::Right, true);
   RunWhile(SelectDropScene, 100);
   EXPECT_EQ(SpaceHeld, 0);
   EXPECT_EQ(ArrowHeld, 0);
@@ -95,7 +95,7 @@ TEST_F(SelectScreen, NodePopsInOverSeventeenFramesAndSettles) {
   const int heights[17] = {60, 70, 80, 90, 100, 95, 90, 85, 90, 95, 100, 97, 94, 97, 100, 98, 100};
   for (int frame = 0; frame < 20; frame++) {
     Turn();
-    const RECT box = BoxOf(kNodeColour);
+    const Rect box = BoxOf(kNodeColour);
     const int k = frame < 17 ? frame : 16;
     EXPECT_EQ(box.right - box.left, widths[k]) << "frame " << frame + 1;
     EXPECT_EQ(box.bottom - box.top, heights[k]) << "frame " << frame + 1;
@@ -109,7 +109,7 @@ TEST_F(SelectScreen, FirstVisitShowsNodeZeroAndTheWayToNodeOne) {
   SkipDrop();
   for (int i = 0; i < 20; i++) Turn();
   EXPECT_EQ(SelectCursor, 0);
-  const RECT box = BoxOf(kNodeColour);
+  const Rect box = BoxOf(kNodeColour);
   EXPECT_EQ(box.left, 100);
   EXPECT_EQ(box.top, 300);
   EXPECT_EQ(box.right, 200);
@@ -132,7 +132,7 @@ TEST_F(SelectScreen, ReturnVisitKeepsTheMapAndShowsNodesAtFullSize) {
   SkipDrop();
   EXPECT_EQ(StageNodes[1].Open, 1) << "the map is laid out only on the first visit";
   Turn();
-  const RECT box = BoxOf(kNodeColour);
+  const Rect box = BoxOf(kNodeColour);
   EXPECT_EQ(box.left, 100) << "node 0 is drawn at full size";
   EXPECT_EQ(box.right, 260) << "node 1, newly open, pops in at 20 wide";
   EXPECT_EQ(box.top, 300);
@@ -147,16 +147,16 @@ TEST_F(SelectScreen, LastStageJoinsOnlyWhenTheFirstTenAreCleared) {
   Turn();
   EXPECT_EQ(StageNodes[0].Links[0], nullptr);
   EXPECT_EQ(StageNodes[10].Open, 0);
-  Key(VK_UP, true);
+  Hold(Key::Up, true);
   Turn();
   EXPECT_EQ(SelectCursor, 0) << "up on node 0 does nothing yet";
-  Key(VK_UP, false);
+  Hold(Key::Up, false);
   Turn();
   StageNodes[9].Cleared = 1;
   Turn();
   EXPECT_EQ(StageNodes[0].Links[0], &StageNodes[10]);
   EXPECT_EQ(StageNodes[10].Open, 1);
-  Key(VK_UP, true);
+  Hold(Key::Up, true);
   Turn();
   EXPECT_EQ(SelectCursor, 10);
 }
@@ -172,10 +172,10 @@ TEST_F(SelectScreen, AllOpenDrawsPicturesInTreeOrder) {
   const int order[NODE_COUNT] = {10, 3, 6, 5, 9, 8, 7, 4, 2, 1, 0};
   for (int slot = 0; slot < NODE_COUNT; slot++) {
     StageNode& node = StageNodes[order[slot]];
-    node.Sprite = RECT{20 * slot, 0, 20 * slot + 20, 20};
+    node.Sprite = Rect{20 * slot, 0, 20 * slot + 20, 20};
     node.X = 10 * slot;
     node.Y = 0;
-    Paint(lpBack, node.Sprite, static_cast<uint16_t>(0x0841 * (slot + 1)));
+    Paint(TheDisplay().back, node.Sprite, static_cast<uint16_t>(0x0841 * (slot + 1)));
   }
   for (StageNode& node : StageNodes) node.Pending = 1;
   DrawStageTree(&StageNodes[0]);
@@ -215,7 +215,7 @@ TEST_F(SelectScreen, AllOpenDrawsEveryLinkUnderItsEndPictures) {
 TEST_F(SelectScreen, ClearedNodeShowsItsLabel) {
   Enter();
   SkipDrop();
-  Paint(lpBack, RECT{0, 578, 100, 600}, kLabelColour);
+  Paint(TheDisplay().back, Rect{0, 578, 100, 600}, kLabelColour);
   StageNodes[0].Cleared = 1;
   Turn();
   // The label's 22 rows lie over the picture from Y + 20; nodes not cleared have none.
@@ -235,37 +235,37 @@ TEST_F(SelectScreen, CursorFollowsOpenLinksOncePerPress) {
   Turn();
   EXPECT_EQ(BoxOf(kCursorColour).left, 120);
   EXPECT_EQ(BoxOf(kCursorColour).top, 310);
-  Key(VK_RIGHT, true);
+  Hold(Key::Right, true);
   Turn();
   EXPECT_EQ(SelectCursor, 0) << "node 1 is not open";
   StageNodes[1].Open = 1;
   Turn();
   EXPECT_EQ(SelectCursor, 0) << "a held arrow acts once";
-  Key(VK_RIGHT, false);
+  Hold(Key::Right, false);
   Turn();
-  Key(VK_RIGHT, true);
+  Hold(Key::Right, true);
   Turn();
   EXPECT_EQ(SelectCursor, 1);
   EXPECT_EQ(BoxOf(kCursorColour).left, 120) << "drawn where the frame began";
   Turn();
   EXPECT_EQ(BoxOf(kCursorColour).left, 220);
-  Key(VK_RIGHT, false);
-  Key(VK_DOWN, true);
+  Hold(Key::Right, false);
+  Hold(Key::Down, true);
   Turn();
   EXPECT_EQ(SelectCursor, 1) << "no link down from node 1";
   // Up then Left pressed in the same frame both act, in that order: 1 -> 2, and 2 has no left.
-  Key(VK_DOWN, false);
+  Hold(Key::Down, false);
   StageNodes[2].Open = 1;
   Turn();
-  Key(VK_UP, true);
-  Key(VK_LEFT, true);
+  Hold(Key::Up, true);
+  Hold(Key::Left, true);
   Turn();
   EXPECT_EQ(SelectCursor, 2);
-  Key(VK_UP, false);
-  Key(VK_LEFT, false);
+  Hold(Key::Up, false);
+  Hold(Key::Left, false);
   Turn();
-  Key(VK_DOWN, true);
-  Key(VK_LEFT, true);
+  Hold(Key::Down, true);
+  Hold(Key::Left, true);
   Turn();
   EXPECT_EQ(SelectCursor, 0) << "down to 1, then left to 0";
 }
@@ -276,25 +276,25 @@ TEST_F(SelectScreen, SpaceStartsTheStageUnderTheCursor) {
   SkipDrop();
   Turn();
   const int before = Presents();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, StageStartScene);
   EXPECT_EQ(StageNo, 0);
-  EXPECT_EQ(lpBack, nullptr);
-  EXPECT_EQ(lpChar, nullptr);
+  EXPECT_FALSE(TheDisplay().back);
+  EXPECT_FALSE(TheDisplay().chara);
   EXPECT_EQ(Presents(), before + 1) << "the frame of the choice is still shown";
 }
 
 TEST_F(SelectScreen, SpaceHeldFromTheOpeningStartsNothing) {
   SpaceHeld = 1;
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Enter();
   SkipDrop();
   for (int i = 0; i < 5; i++) Turn();
   EXPECT_EQ(CurrentScene, SelectScene);
-  Key(VK_SPACE, false);
+  Hold(Key::Space, false);
   Turn();
-  Key(VK_SPACE, true);
+  Hold(Key::Space, true);
   Turn();
   EXPECT_EQ(CurrentScene, StageStartScene);
 }
@@ -314,17 +314,22 @@ TEST_F(SelectScreen, MissingPictureIsNamedAndTheScreenGoesOn) {
 
 TEST_F(SelectScreen, CopyFromBackClipsToTheScreen) {
   Enter();
-  Paint(lpBackbuffer, RECT{0, 0, 640, 480}, kOldScreen);
-  BltFromBack(600, 450, RECT{0, 480, 100, 580}, DDBLTFAST_WAIT);
+  Display& display = TheDisplay();
+  // A node picture copied from the select picture onto the back buffer, as the map draws them.
+  const auto copyNode = [&display](int x, int y) {
+    display.backbuffer.CopyFrom({x, y}, display.back, Rect{0, 480, 100, 580});
+  };
+  Paint(display.backbuffer, Rect{0, 0, 640, 480}, kOldScreen);
+  copyNode(600, 450);
   EXPECT_EQ(Drawn(639, 479), kNodeColour);
   EXPECT_EQ(Drawn(599, 449), kOldScreen);
-  BltFromBack(-99, -99, RECT{0, 480, 100, 580}, DDBLTFAST_WAIT);
+  copyNode(-99, -99);
   EXPECT_EQ(Drawn(0, 0), kNodeColour);
   EXPECT_EQ(Drawn(1, 0), kOldScreen);
-  Paint(lpBackbuffer, RECT{0, 0, 640, 480}, kOldScreen);
-  BltFromBack(-100, 0, RECT{0, 480, 100, 580}, DDBLTFAST_WAIT);
-  BltFromBack(641, 0, RECT{0, 480, 100, 580}, DDBLTFAST_WAIT);
-  BltFromBack(0, 481, RECT{0, 480, 100, 580}, DDBLTFAST_WAIT);
+  Paint(display.backbuffer, Rect{0, 0, 640, 480}, kOldScreen);
+  copyNode(-100, 0);
+  copyNode(641, 0);
+  copyNode(0, 481);
   for (int y = 0; y < 480; y++) {
     for (int x = 0; x < 640; x++) ASSERT_EQ(Drawn(x, y), kOldScreen) << x << "," << y;
   }

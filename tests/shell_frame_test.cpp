@@ -14,7 +14,7 @@ class FrameTest : public ::testing::Test {
 int FramesOverTurns(uint32_t& last, int turns) {
   int frames = 0;
   for (int i = 0; i < turns; ++i) {
-    if (FrameGate(last, 33)) ++frames;
+    if (FrameGate(last, FRAME_PERIOD)) ++frames;
   }
   return frames;
 }
@@ -59,41 +59,50 @@ TEST_F(FrameTest, ThirtyFramesInASecond) {
   EXPECT_EQ(FramesOverTurns(last, 1000), 30);
 }
 
-TEST_F(FrameTest, PresentCopiesTheWholeBackBufferAsOneFrame) {
-  lpPrimary = new DirectDrawSurface(640, 480, true);
-  lpBackbuffer = new DirectDrawSurface(640, 480, false);
-  lpBackbuffer->Pixels()[0] = 0xF800;
-  lpBackbuffer->Pixels()[640 * 480 - 1] = 0x001F;
+TEST_F(FrameTest, PresentPutsTheWholeBackBufferOnScreenAsOneFrame) {
+  Display& display = TheDisplay();
+  ASSERT_TRUE(display.screen.Open());
+  display.backbuffer = Surface(640, 480);
+  display.backbuffer.Pixels()[0] = 0xF800;
+  display.backbuffer.Pixels()[640 * 480 - 1] = 0x001F;
   Present();
   EXPECT_EQ(TestBackend().PresentCount(), 1);
-  EXPECT_EQ(lpPrimary->Pixels()[0], 0xF800);
-  EXPECT_EQ(lpPrimary->Pixels()[640 * 480 - 1], 0x001F);
+  EXPECT_EQ(display.screen.Shown().Pixels()[0], 0xF800);
+  EXPECT_EQ(display.screen.Shown().Pixels()[640 * 480 - 1], 0x001F);
   ASSERT_EQ(TestBackend().PrimaryPixels().size(), 640u * 480u);
   EXPECT_EQ(TestBackend().PrimaryPixels()[0], 0xF800);
-  ReleaseSurface(lpBackbuffer);
-  ReleaseSurface(lpPrimary);
-  EXPECT_EQ(lpPrimary, nullptr);
+  display.screen.Close();
+  Present();  // nothing to show it on
+  EXPECT_EQ(TestBackend().PresentCount(), 1);
+  ReleaseSurface(display.backbuffer);
 }
 
 TEST_F(FrameTest, KeysReadDownOnlyWhileHeld) {
-  TestBackend().SetKeyDown(VK_SHIFT, true);
-  EXPECT_TRUE(KeyDown(VK_SHIFT));
-  EXPECT_FALSE(KeyDown(VK_CONTROL));
-  TestBackend().SetKeyDown(VK_SHIFT, false);
-  EXPECT_FALSE(KeyDown(VK_SHIFT));
+  TestBackend().SetKeyDown(Key::Shift, true);
+  EXPECT_TRUE(IsKeyDown(Key::Shift));
+  EXPECT_FALSE(IsKeyDown(Key::Control));
+  int held = 0;
+  EXPECT_TRUE(KeyPressedOnce(Key::Shift, held));
+  EXPECT_FALSE(KeyPressedOnce(Key::Shift, held)) << "once per press";
+  TestBackend().SetKeyDown(Key::Shift, false);
+  EXPECT_FALSE(IsKeyDown(Key::Shift));
+  EXPECT_FALSE(KeyPressedOnce(Key::Shift, held));
+  EXPECT_EQ(held, 0);
 }
 
-TEST_F(FrameTest, OffscreenSurfacesComeFromTheDisplayObject) {
-  EXPECT_EQ(CreateOffscreen(64, 32), nullptr);  // no display yet
-  DirectDrawCreate(&lpDD);
-  LPDIRECTDRAWSURFACE surface = CreateOffscreen(64, 32);
-  ASSERT_NE(surface, nullptr);
-  EXPECT_EQ(surface->Width(), 64);
-  EXPECT_EQ(surface->Height(), 32);
+TEST_F(FrameTest, SceneSurfacesBelongToAnOpenScreen) {
+  Display& display = TheDisplay();
+  Surface surface;
+  MakeSceneSurface(surface, 64, 32);
+  EXPECT_FALSE(surface) << "no screen yet";
+  ASSERT_TRUE(display.screen.Open());
+  MakeSceneSurface(surface, 64, 32);
+  ASSERT_TRUE(surface);
+  EXPECT_EQ(surface.Width(), 64);
+  EXPECT_EQ(surface.Height(), 32);
   ReleaseSurface(surface);
-  EXPECT_EQ(surface, nullptr);
-  lpDD->Release();
-  lpDD = nullptr;
+  EXPECT_FALSE(surface);
+  display.screen.Close();
 }
 
 }  // namespace

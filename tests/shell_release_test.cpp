@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
-#include "sound/mydsound.h"
+#include "platform/events.h"
+#include "sound/sound_device.h"
 #include "tests/support/headless.h"
 
 namespace {
@@ -14,37 +16,33 @@ class ReleaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TestBackend().Reset();
-    DrainQueue();
+    ClearEvents();
     ReleaseDone = false;
-    DirectDrawCreate(&lpDD);
-    lpDD->SetDisplayMode(640, 480, 16);
-    lpDD->CreatePrimarySurface(&lpPrimary);
-    lpBackbuffer = CreateOffscreen(640, 480);
-    hFont = CreateFontA(20, 12, 0, 0, 0, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, PROOF_QUALITY,
-                        FIXED_PITCH | FF_MODERN, "font");
+    ASSERT_TRUE(display.screen.Open());
+    display.backbuffer = Surface(640, 480);
+    display.font = Font(20, 12);
   }
   void TearDown() override {
     ReleaseAll();
-    DrainQueue();
+    ClearEvents();
   }
-  static void DrainQueue() {
-    MSG msg;
-    while (PeekMessageA(&msg)) GetMessageA(&msg);
-  }
-  static void CreateStageSurfaces() {
-    for (LPDIRECTDRAWSURFACE* s : {&lpBack, &lpChar, &lpItem, &lpVill, &lpFram, &lpClea, &lpMenu})
-      *s = CreateOffscreen(32, 32);
+  void CreateStageSurfaces() {
+    for (Surface* s : {&display.back, &display.chara, &display.item, &display.vill, &display.fram,
+                       &display.clea, &display.menu})
+      MakeSceneSurface(*s, 32, 32);
   }
   static std::vector<std::string> Lines() { return TestBackend().DebugLines(); }
+  Display& display = TheDisplay();
 };
 
 TEST_F(ReleaseTest, LeavingBeforeAnyStageLogsOnlyTheBackBuffer) {
-  lpChar = CreateOffscreen(32, 32);  // a front-end scene's own surface
+  MakeSceneSurface(display.chara, 32, 32);  // a front-end scene's own surface
   TestBackend().ClearDebugLines();
   ReleaseAll();
   EXPECT_EQ(Lines(), (std::vector<std::string>{"lpBackbuffer\n", "lpChar\n"}));
-  EXPECT_EQ(lpChar, nullptr);
-  EXPECT_EQ(lpBackbuffer, nullptr);
+  EXPECT_FALSE(display.chara);
+  EXPECT_FALSE(display.backbuffer);
+  EXPECT_FALSE(display.font);
 }
 
 TEST_F(ReleaseTest, LeavingDuringPlayLogsAllEightInOrder) {
@@ -57,10 +55,10 @@ TEST_F(ReleaseTest, LeavingDuringPlayLogsAllEightInOrder) {
 }
 
 TEST_F(ReleaseTest, SharedObjectsAreDestroyedAfterTheSurfacesDisplayFirst) {
-  theDDraw = new MyDDraw();
-  theDDraw->AttachDevice(lpPrimary, lpBackbuffer, lpDD);
-  theDSound = new MyDSound();
-  theDSound->Init(0);
+  display.pictures = std::make_unique<PictureSlots>();
+  display.pictures->DrawOnto(display.backbuffer);
+  display.sound = std::make_unique<SoundDevice>();
+  display.sound->Init();
   TestBackend().ClearDebugLines();
   ReleaseAll();
   std::vector<std::string> lines = Lines();
@@ -68,8 +66,8 @@ TEST_F(ReleaseTest, SharedObjectsAreDestroyedAfterTheSurfacesDisplayFirst) {
   EXPECT_EQ(lines.front(), "lpBackbuffer\n");
   EXPECT_EQ(lines[lines.size() - 2], "\n----- ＜MyDDraw破棄＞ -----\n");
   EXPECT_EQ(lines.back(), "\n----- ＜MyDSound破棄＞ -----\n");
-  EXPECT_EQ(theDDraw, nullptr);
-  EXPECT_EQ(theDSound, nullptr);
+  EXPECT_EQ(Pictures(), nullptr);
+  EXPECT_EQ(display.sound, nullptr);
 }
 
 TEST_F(ReleaseTest, SecondRequestReleasesNothingMore) {
@@ -78,20 +76,15 @@ TEST_F(ReleaseTest, SecondRequestReleasesNothingMore) {
   TestBackend().ClearDebugLines();
   ReleaseAll();
   EXPECT_TRUE(Lines().empty());
-  MSG msg;
-  EXPECT_FALSE(GetMessageA(&msg));
-  EXPECT_FALSE(PeekMessageA(&msg));  // a single quit message
+  EXPECT_EQ(TakeEvent(), GameEvent::Quit);
+  EXPECT_FALSE(EventWaiting());  // a single quit
 }
 
-TEST_F(ReleaseTest, QuitMessageCarriesExitCodeZero) {
-  PostMessageA(WM_KEYDOWN, VK_SPACE);  // a message already waiting is fetched first
+TEST_F(ReleaseTest, TheQuitComesAfterTheEventsAlreadyWaiting) {
+  PostEvent(GameEvent::Escape);
   ReleaseAll();
-  MSG msg;
-  EXPECT_TRUE(GetMessageA(&msg));
-  EXPECT_EQ(msg.message, WM_KEYDOWN);
-  EXPECT_FALSE(GetMessageA(&msg));
-  EXPECT_EQ(msg.message, WM_QUIT);
-  EXPECT_EQ(msg.wParam, 0);
+  EXPECT_EQ(TakeEvent(), GameEvent::Escape);
+  EXPECT_EQ(TakeEvent(), GameEvent::Quit);
 }
 
 }  // namespace

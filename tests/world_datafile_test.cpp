@@ -90,9 +90,11 @@ TEST(StageFile, LineBreaksBecomeCommasByteForByte) {
   EXPECT_EQ(std::string(DataBuf.begin(), DataBuf.end()), "@DA,1,2,,");
 }
 
-TEST(StageFile, PictureRecordsAreIgnoredWithoutTheirSurface) {
+TEST(StageFile, PictureRecordsLeaveTheRecordsAfterThemToBeRead) {
+  // Pictures that exist nowhere: the parser only notes their names for the stage set-up.
   ParseText(Crlf({"@GB,img/nothing.bmp", "@GH,img/none.bmp", "@DA,3", "@E"}));
   EXPECT_EQ(Area, 3);
+  EXPECT_EQ(PictureRecords.size(), 2u);
 }
 
 TEST(Numbers, ReadLikeAtoi) {

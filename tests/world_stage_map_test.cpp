@@ -56,7 +56,7 @@ TEST(StageMap, NodesStandWhereTheMapShowsThem) {
   for (int i = 0; i < NODE_COUNT; i++) {
     EXPECT_EQ(StageNodes[i].X, places[i][0]) << i;
     EXPECT_EQ(StageNodes[i].Y, places[i][1]) << i;
-    const RECT& s = StageNodes[i].Sprite;
+    const Rect& s = StageNodes[i].Sprite;
     EXPECT_EQ(s.left, i == 10 ? 200 : 0) << i;
     EXPECT_EQ(s.right - s.left, 100);
     EXPECT_EQ(s.top, 480);

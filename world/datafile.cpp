@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/file_lookup.h"
 #include "platform/file_read.h"
-#include "platform/gdi.h"
 #include "world/world.h"
 
 std::vector<char> DataBuf;
@@ -13,6 +13,7 @@ int DataSize = 0;
 int DataPos = 0;
 char MesText[MES_COUNT][MES_SIZE];
 char Token[TOKEN_SIZE];
+std::vector<PictureRecord> PictureRecords;
 
 namespace {
 

@@ -1,5 +1,6 @@
 // Stage and message files: read whole, line breaks turned into commas, walked by a record parser.
 #pragma once
+#include <string>
 #include <vector>
 
 constexpr int MES_COUNT = 12;
@@ -11,6 +12,15 @@ extern int DataSize;
 extern int DataPos;
 extern char MesText[MES_COUNT][MES_SIZE];
 extern char Token[TOKEN_SIZE];
+
+// A picture the data asks for: "@GB" the stage's background, "@GH" the hero's pictures.
+struct PictureRecord {
+  bool hero;
+  std::string name;
+};
+// The picture records of the last ParseRecords, in the order of the file; the stage set-up loads
+// them.
+extern std::vector<PictureRecord> PictureRecords;
 
 // Reads the file into DataBuf; a missing file falls back to stage 1 and sets StageNo to 1.
 void ReadDataFile(const char* name);

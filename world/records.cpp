@@ -2,8 +2,6 @@
 #include <cstring>
 #include <string>
 
-#include "app/shell.h"
-#include "gfx/mydraw.h"
 #include "world/datafile.h"
 #include "world/world.h"
 
@@ -108,24 +106,11 @@ int ReadList(int fieldCount, void (*store)(int, const int*), int capacity, void 
   return j;
 }
 
-// A stage may change its two pictures, not load pictures without end: each load takes time.
-constexpr int PICTURE_RECORD_LIMIT = 4;
-
-// The picture is looked for inside the data folder only: an absolute name or one that climbs
-// out with ".." is a picture that cannot be loaded.
-void LoadInto(LPDIRECTDRAWSURFACE surface, int& pictures) {
+// The picture a record names; the stage set-up decides whether and how to load it.
+void ReadPicture(bool hero) {
   DataPos += 4;
   NextToken(Token, TOKEN_SIZE);
-  // The message file is read before any stage surface exists.
-  if (surface == nullptr || pictures >= PICTURE_RECORD_LIMIT) return;
-  pictures++;
-  if (!IsDataRelativeName(Token)) {
-    const std::string line =
-        std::string(Token) + ": picture not loaded (outside the data folder)\n";
-    OutputDebugStringA(line.c_str());
-    return;
-  }
-  LoadBitmapSurface(surface, Token);
+  PictureRecords.push_back(PictureRecord{hero, Token});
 }
 
 void AppendMessage(int n, const char* text) {
@@ -153,7 +138,7 @@ void ReadMessage() {
 }  // namespace
 
 void ParseRecords() {
-  int pictures = 0;
+  PictureRecords.clear();
   while (!AtEnd()) {
     if (DataBuf[DataPos] != '@') {
       DataPos++;
@@ -171,9 +156,9 @@ void ParseRecords() {
     } else if (a == 'D' && b == 'V') {
       VMAX = ReadList(5, StoreVillager, VILL_CAPACITY, ClearVillagers);
     } else if (a == 'G' && b == 'B') {
-      LoadInto(lpBack, pictures);
+      ReadPicture(false);
     } else if (a == 'G' && b == 'H') {
-      LoadInto(lpChar, pictures);
+      ReadPicture(true);
     } else if (a == 'M') {
       ReadMessage();
     }

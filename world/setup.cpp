@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/win.h"
+#include "platform/random.h"
 #include "world/datafile.h"
 #include "world/kinds.h"
 #include "world/world.h"

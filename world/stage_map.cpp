@@ -10,7 +10,7 @@ namespace {
 
 struct NodePlace {
   int32_t x, y;
-  RECT sprite;
+  Rect sprite;
 };
 
 const NodePlace kInitialMap[NODE_COUNT] = {

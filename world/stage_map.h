@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/types.h"
+#include "platform/geometry.h"
 
 constexpr int NODE_COUNT = 11;
 
@@ -21,7 +21,7 @@ inline constexpr int8_t NODE_LINKS[NODE_COUNT][4] = {
 struct StageNode {
   int32_t Id;
   int32_t X, Y;
-  RECT Sprite;
+  Rect Sprite;
   int32_t PopW;
   int32_t PopH;
   int32_t PopPhase;

@@ -1,8 +1,9 @@
 // The world of the running stage: hero, items, villagers, the tile grid and its projection.
 #pragma once
 
-constexpr int TMAX = 9;    // tiles per side of the map
-constexpr int StMAX = 11;  // stages 0 to 10
+constexpr int TMAX = 9;                // tiles per side of the map
+constexpr int StMAX = 11;              // stages 0 to 10
+constexpr int LAST_STAGE = StMAX - 1;  // the demon lord's stage, the last
 constexpr int ITEM_CAPACITY = 50;
 constexpr int VILL_CAPACITY = 11;
 // Area numbers 0 to 99, each naming its floor column and its background "img/back%d.bmp".

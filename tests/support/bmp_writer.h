@@ -1,4 +1,4 @@
-// Small Windows bitmap files built in memory, for tests that need pictures of a known content.
+// Small bitmap (BMP) files built in memory, for tests that need pictures of a known content.
 #pragma once
 #include <cstdint>
 #include <string>

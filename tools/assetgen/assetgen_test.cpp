@@ -6,8 +6,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 
-#include "platform/gdi.h"
+#include "platform/bitmap.h"
 #include "tools/assetgen/bmp_writer.h"
 #include "tools/assetgen/pictures.h"
 
@@ -45,14 +46,13 @@ TEST(BmpWriter, RoundTripsThroughTheGamesBitmapReader) {
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x) c.Set(x, y, MakeRgb(x * 50 + 7, y * 90 + 3, (x + y) * 30 + 5));
   const std::vector<uint8_t> bytes = EncodeBmp(c);
-  HBITMAP bmp = LoadBitmapFromMemory(bytes.data(), bytes.size());
+  const std::unique_ptr<Bitmap> bmp = LoadBitmapFromMemory(bytes.data(), bytes.size());
   ASSERT_NE(bmp, nullptr);
   ASSERT_EQ(bmp->width, 5);
   ASSERT_EQ(bmp->height, 3);
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 5; ++x)
       EXPECT_EQ(bmp->pixels[y * 5 + x], To565(c.Get(x, y))) << x << "," << y;
-  DeleteObject(bmp);
 }
 
 TEST(BmpWriter, WritesUncompressed24BitBottomUpFiles) {

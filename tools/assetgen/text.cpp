@@ -4,8 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "platform/ddraw.h"
-#include "platform/gdi.h"
+#include "platform/text.h"
 
 namespace assetgen {
 namespace {
@@ -19,43 +18,33 @@ struct Coverage {
 };
 
 // Renders white text on black through the platform and shrinks it to 0..1 coverage.
-Coverage Render(const std::string& sjis, const TextStyle& style) {
+Coverage Render(const std::u32string& text, const TextStyle& style) {
   const int ss = std::max(1, style.supersample);
-  const int width = static_cast<int>(sjis.size()) * style.cellWidth;
+  int cells = 0;
+  for (char32_t c : text) cells += CellsOf(c);
+  const int width = cells * style.cellWidth;
   const int height = style.cellHeight;
   Coverage cov;
   cov.width = width;
   cov.height = height;
   cov.alpha.assign(static_cast<size_t>(width) * height, 0.0f);
   if (width == 0) return cov;
-  DirectDrawSurface surface(width * ss, height * ss, false);
-  HDC dc = nullptr;
-  if (surface.GetDC(&dc) != DD_OK || !dc) return cov;
-  HFONT font = CreateFontA(height * ss, style.cellWidth * ss, 0, 0, 700, 0, 0, 0, SHIFTJIS_CHARSET,
-                           0, 0, PROOF_QUALITY, FIXED_PITCH | FF_MODERN,
-                           ShiftJisFromUtf8("HGP創英角ﾎﾟｯﾌﾟ体").c_str());
-  HFONT old = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  TextOutA(dc, 0, 0, sjis.data(), static_cast<int>(sjis.size()));
-  SelectObject(dc, old);
-  surface.ReleaseDC(dc);
-  DeleteObject(font);
-  void* bits = nullptr;
-  int32_t pitch = 0;
-  if (surface.Lock(&bits, &pitch) != DD_OK || !bits) return cov;
+  Surface surface(width * ss, height * ss);
+  if (!surface) return cov;
+  const Font font(height * ss, style.cellWidth * ss, /*bold=*/true);
+  DrawText(surface, font, text, {0, 0}, Rgb565(255, 255, 255));
+  const Pixel* bits = surface.Pixels();
+  const int pitch = surface.Width();
   const float samples = static_cast<float>(ss * ss);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
       int lit = 0;
       for (int j = 0; j < ss; ++j) {
-        const uint16_t* row = reinterpret_cast<const uint16_t*>(static_cast<const uint8_t*>(bits) +
-                                                                (y * ss + j) * pitch);
+        const Pixel* row = bits + (y * ss + j) * pitch;
         for (int i = 0; i < ss; ++i) lit += row[x * ss + i] != 0;
       }
       cov.alpha[y * width + x] = lit / samples;
     }
-  surface.Unlock();
   return cov;
 }
 
@@ -96,11 +85,13 @@ void PutAll(Canvas& canvas, int x, int y, const Coverage& cov, Rgb color) {
 }  // namespace
 
 int TextWidth(const std::string& utf8, const TextStyle& style) {
-  return static_cast<int>(ShiftJisFromUtf8(utf8).size()) * style.cellWidth;
+  int cells = 0;
+  for (char32_t c : CodePoints(utf8)) cells += CellsOf(c);
+  return cells * style.cellWidth;
 }
 
 void DrawText(Canvas& canvas, int x, int y, const std::string& utf8, const TextStyle& style) {
-  const Coverage cov = Render(ShiftJisFromUtf8(utf8), style);
+  const Coverage cov = Render(CodePoints(utf8), style);
   const bool outlined = style.outline != kKey && style.outlineWidth > 0;
   const int r = outlined ? style.outlineWidth : 0;
   const Coverage grown = Grown(cov, r);

@@ -19,9 +19,11 @@
 #include "app/entry.h"
 #include "app/shell.h"
 #include "platform/backend_headless.h"
+#include "platform/debug.h"
+#include "platform/events.h"
 #include "platform/progress_file.h"
+#include "platform/random.h"
 #include "platform/script.h"
-#include "platform/win.h"
 #include "scenes/scene_names.h"
 #include "tools/headless/start_stage.h"
 #include "tools/headless/state_json.h"
@@ -127,13 +129,13 @@ class Runner {
     switch (step.kind) {
       case ScriptStep::KEYS:
         backend_.ReleaseAllKeys();
-        for (int vk : step.keys) backend_.SetKeyDown(vk, true);
+        for (Key key : step.keys) backend_.SetKeyDown(key, true);
         break;
       case ScriptStep::PAD:
         backend_.SetPadControls(step.pad);
         break;
       case ScriptStep::ESCAPE:
-        PostMessageA(WM_KEYDOWN, VK_ESCAPE);
+        PostEvent(GameEvent::Escape);
         break;
       case ScriptStep::SHOT:
         if (!backend_.SavePng(step.file)) {

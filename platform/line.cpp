@@ -1,8 +1,8 @@
-// Lines with the default pen: one pixel wide, black, the end point left out as GDI does.
+// One-pixel lines, the end point left out.
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/gdi.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -17,22 +17,11 @@ int64_t MinorOffset(int64_t t, int64_t major, int64_t minor) {
 
 }  // namespace
 
-bool MoveToEx(HDC dc, int x, int y, POINT* old) {
-  if (dc == nullptr) return false;
-  if (old != nullptr) *old = dc->penPos;
-  dc->penPos = POINT{x, y};
-  return true;
-}
-
-bool LineTo(HDC dc, int x, int y) {
-  if (dc == nullptr) return false;
-  const int64_t x0 = dc->penPos.x, y0 = dc->penPos.y;
-  dc->penPos = POINT{x, y};
-  DirectDrawSurface* surface = dc->surface;
-  if (surface == nullptr) return false;
-  if (std::max({std::llabs(x0), std::llabs(y0), std::llabs(int64_t{x}), std::llabs(int64_t{y})}) >
-      kMaxCoordinate) {
-    return false;
+void DrawLine(Surface& surface, Point from, Point to, Pixel ink) {
+  const int64_t x0 = from.x, y0 = from.y;
+  const int64_t x = to.x, y = to.y;
+  if (std::max({std::llabs(x0), std::llabs(y0), std::llabs(x), std::llabs(y)}) > kMaxCoordinate) {
+    return;
   }
   const int64_t dx = x - x0, dy = y - y0;
   const int64_t adx = std::llabs(dx), ady = std::llabs(dy);
@@ -42,7 +31,7 @@ bool LineTo(HDC dc, int x, int y) {
   // Only the steps whose major coordinate lies on the surface need visiting.
   const int64_t majorStart = xMajor ? x0 : y0;
   const int64_t majorSign = xMajor ? sx : sy;
-  const int64_t majorSize = xMajor ? surface->Width() : surface->Height();
+  const int64_t majorSize = xMajor ? surface.Width() : surface.Height();
   int64_t first = 0, last = steps - 1;
   if (majorSign > 0) {
     first = std::max<int64_t>(first, -majorStart);
@@ -51,7 +40,7 @@ bool LineTo(HDC dc, int x, int y) {
     first = std::max<int64_t>(first, majorStart - (majorSize - 1));
     last = std::min<int64_t>(last, majorStart);
   }
-  uint16_t* pixels = surface->Pixels();
+  uint16_t* pixels = surface.Pixels();
   for (int64_t t = first; t <= last; ++t) {
     int64_t px, py;
     if (xMajor) {
@@ -61,8 +50,7 @@ bool LineTo(HDC dc, int x, int y) {
       py = y0 + sy * t;
       px = x0 + sx * MinorOffset(t, ady, adx);
     }
-    if (px < 0 || py < 0 || px >= surface->Width() || py >= surface->Height()) continue;
-    pixels[py * surface->Width() + px] = 0;
+    if (px < 0 || py < 0 || px >= surface.Width() || py >= surface.Height()) continue;
+    pixels[py * surface.Width() + px] = ink;
   }
-  return true;
 }

@@ -1,4 +1,4 @@
-// A GDI-style font: fixed character cells, half-width and full-width, drawn from a TrueType face.
+// A face in fixed character cells, half-width and full-width, drawn from a TrueType face.
 #pragma once
 #include <SDL_ttf.h>
 
@@ -6,11 +6,11 @@
 #include <unordered_map>
 #include <vector>
 
-struct Font {
-  Font(int cellHeight, int halfWidth, bool bold, const char* face);
-  ~Font();
-  Font(const Font&) = delete;
-  Font& operator=(const Font&) = delete;
+struct GlyphCells {
+  GlyphCells(int cellHeight, int halfWidth, bool bold, const char* face);
+  ~GlyphCells();
+  GlyphCells(const GlyphCells&) = delete;
+  GlyphCells& operator=(const GlyphCells&) = delete;
 
   // One byte per pixel of the cell, row after row, non-zero where the glyph is inked; empty
   // when the font could not be opened.

@@ -1,6 +1,8 @@
-// MyDDraw itself: its lookup tables, the surface slots and the lines it writes to the debugger.
+// PictureSlots itself: its lookup tables, the surface slots and the lines it writes to the
+// debugger.
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "tests/gfx_fixture.h"
 
@@ -8,14 +10,14 @@ using namespace gfxtest;
 
 namespace {
 
-class MyDDrawTest : public GfxTest {};
+class PictureSlotsTest : public GfxTest {};
 
-TEST_F(MyDDrawTest, CreationWritesItsBannerFirst) {
+TEST_F(PictureSlotsTest, CreationWritesItsBannerFirst) {
   ASSERT_FALSE(Lines().empty());
   EXPECT_EQ(Lines()[0], "\n----- ＜MyDDraw作成＞ -----\n");
 }
 
-TEST_F(MyDDrawTest, MixingTablesHoldTheirTellingValues) {
+TEST_F(PictureSlotsTest, MixingTablesHoldTheirTellingValues) {
   EXPECT_EQ(draw->MulTable[255][255], 254);
   EXPECT_EQ(draw->MulTable[31][128], 15);
   EXPECT_EQ(draw->AddTable5[20][20], 31);
@@ -33,7 +35,7 @@ TEST_F(MyDDrawTest, MixingTablesHoldTheirTellingValues) {
   EXPECT_EQ(draw->BiasTable6[10][20][33], 0);
 }
 
-TEST_F(MyDDrawTest, MixingTablesFollowTheirFormulasEverywhere) {
+TEST_F(PictureSlotsTest, MixingTablesFollowTheirFormulasEverywhere) {
   int wrong = 0;
   for (int i = 0; i < 256; ++i) {
     for (int j = 0; j < 256; ++j) {
@@ -56,7 +58,7 @@ TEST_F(MyDDrawTest, MixingTablesFollowTheirFormulasEverywhere) {
   EXPECT_EQ(wrong, 0);
 }
 
-TEST_F(MyDDrawTest, TurnTablesUseTheShortPiAndTruncate) {
+TEST_F(PictureSlotsTest, TurnTablesUseTheShortPiAndTruncate) {
   const int rows[5][3] = {
       {0, 0, 1023}, {32, -724, 724}, {64, -1023, 0}, {128, 0, -1023}, {192, 1023, 0}};
   for (const auto& row : rows) {
@@ -69,7 +71,7 @@ TEST_F(MyDDrawTest, TurnTablesUseTheShortPiAndTruncate) {
   EXPECT_EQ(draw->SinTable[16], static_cast<int>(std::sin(t) * 1024));
 }
 
-TEST_F(MyDDrawTest, SlotsAreHandedOutFromZeroAndLogged) {
+TEST_F(PictureSlotsTest, SlotsAreHandedOutFromZeroAndLogged) {
   TestBackend().ClearDebugLines();
   EXPECT_EQ(Make(640, 1000), 0);
   EXPECT_EQ(Make(640, 480), 1);
@@ -86,65 +88,52 @@ TEST_F(MyDDrawTest, SlotsAreHandedOutFromZeroAndLogged) {
   EXPECT_EQ(slot.pixels, nullptr);
 }
 
-TEST_F(MyDDrawTest, ThirtyThirdSlotFailsAfterItsFirstLine) {
+TEST_F(PictureSlotsTest, ThirtyThirdSlotFailsAfterItsFirstLine) {
   for (int i = 0; i < SLOT_COUNT; ++i) EXPECT_EQ(Make(8, 8), i);
   TestBackend().ClearDebugLines();
   SurfaceId id = 77;
-  EXPECT_FALSE(draw->MakeSurface(&id, 8, 8, 0, 0));
+  EXPECT_FALSE(draw->MakeSurface(&id, 8, 8, 0));
   EXPECT_EQ(id, 77);
   EXPECT_EQ(Lines(), std::vector<std::string>{"\t MyDDraw：サーフェイスを作成する\n"});
 }
 
-TEST_F(MyDDrawTest, NewSurfaceReadsBackBlack) {
+TEST_F(PictureSlotsTest, NewSurfaceReadsBackBlack) {
   const SurfaceId id = Make(32, 16);
   // The surface starts black even if the memory it got held something.
   FillSlot(id, 0x1234);
   draw->FillSurface(id, 0);
-  int32_t pitch = 0;
-  const uint16_t* pixels = draw->LockSlot(id, &pitch);
-  ASSERT_NE(pixels, nullptr);
-  EXPECT_EQ(pitch, 64);
+  const Surface& surface = draw->Slot(id).surface;
+  ASSERT_EQ(surface.Width(), 32);
   int lit = 0;
-  for (int i = 0; i < 32 * 16; ++i) lit += pixels[i] != 0;
-  EXPECT_TRUE(draw->UnlockSlot(id));
+  for (int i = 0; i < 32 * 16; ++i) lit += surface.Pixels()[i] != 0;
   EXPECT_EQ(lit, 0);
-  EXPECT_EQ(draw->Slot(Make(5, 5)).surface->Pixels()[24], 0);
+  EXPECT_EQ(draw->Slot(Make(5, 5)).surface.Pixels()[24], 0);
 }
 
-TEST_F(MyDDrawTest, ColourKeyMinusOneLeavesSurfaceUnkeyed) {
+TEST_F(PictureSlotsTest, ColourKeyMinusOneLeavesSurfaceUnkeyed) {
   const SurfaceId plain = Make(4, 4, -1);
   const SurfaceId keyed = Make(4, 4, 0);
-  EXPECT_FALSE(draw->Slot(plain).surface->HasColorKey());
-  EXPECT_TRUE(draw->Slot(keyed).surface->HasColorKey());
-  EXPECT_EQ(draw->Slot(keyed).surface->ColorKey(), 0);
+  EXPECT_FALSE(draw->Slot(plain).surface.HasKey());
+  EXPECT_TRUE(draw->Slot(keyed).surface.HasKey());
+  EXPECT_EQ(draw->Slot(keyed).surface.Key(), 0);
 }
 
-TEST_F(MyDDrawTest, SurfaceThatCannotBeMadeLeavesItsSlotFree) {
+TEST_F(PictureSlotsTest, SurfaceThatCannotBeMadeLeavesItsSlotFree) {
   SurfaceId id = -1;
-  EXPECT_FALSE(draw->MakeSurface(&id, 0, 480, 0, 0));
-  EXPECT_EQ(draw->Slot(0).surface, nullptr);
+  EXPECT_FALSE(draw->MakeSurface(&id, 0, 480, 0));
+  EXPECT_FALSE(draw->Slot(0).surface);
   EXPECT_EQ(draw->Slot(0).flags, 0u);
   EXPECT_EQ(Make(8, 8), 0);
 }
 
-TEST_F(MyDDrawTest, FillSurfaceCoversTheWholeSlot) {
+TEST_F(PictureSlotsTest, FillSurfaceCoversTheWholeSlot) {
   const SurfaceId id = Make(20, 10);
   draw->FillSurface(id, 0xF800);
   EXPECT_EQ(At(id, 0, 0), 0xF800);
   EXPECT_EQ(At(id, 19, 9), 0xF800);
 }
 
-TEST_F(MyDDrawTest, FillSurfaceRectStaysInsideItsSurface) {
-  FillSurfaceRect(backbuffer, 630, 470, 700, 500, 0x07E0);
-  EXPECT_EQ(Back(629, 479), 0);
-  EXPECT_EQ(Back(630, 470), 0x07E0);
-  EXPECT_EQ(Back(639, 479), 0x07E0);
-  FillSurfaceRect(backbuffer, 0, 0, 640, 480, 0);
-  EXPECT_EQ(Back(639, 479), 0);
-  FillSurfaceRect(nullptr, 0, 0, 640, 480, 0);
-}
-
-TEST_F(MyDDrawTest, LogLinesUseTheirThreeFormats) {
+TEST_F(PictureSlotsTest, LogLinesUseTheirThreeFormats) {
   TestBackend().ClearDebugLines();
   draw->Log("a");
   draw->LogValue("b", -7);
@@ -152,7 +141,7 @@ TEST_F(MyDDrawTest, LogLinesUseTheirThreeFormats) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"a\n", "b= -7\n", "c= <d>\n"}));
 }
 
-TEST_F(MyDDrawTest, OverlongLogLineIsCutAt127BytesOnAWholeCharacterAndEndsItsLine) {
+TEST_F(PictureSlotsTest, OverlongLogLineIsCutAt127BytesOnAWholeCharacterAndEndsItsLine) {
   TestBackend().ClearDebugLines();
   draw->LogText("\t MyDDraw：ファイルの読み取り失敗", std::string(300, 'x').c_str());
   // Three-byte characters from byte 126 on: the cut falls inside the first of them.
@@ -165,7 +154,7 @@ TEST_F(MyDDrawTest, OverlongLogLineIsCutAt127BytesOnAWholeCharacterAndEndsItsLin
   EXPECT_EQ(Lines()[1], std::string(124, 'y') + "\n");
 }
 
-TEST_F(MyDDrawTest, DestructionReleasesLoadedSlotsInOrder) {
+TEST_F(PictureSlotsTest, DestructionReleasesLoadedSlotsInOrder) {
   MakeFilled(4, 4, 0x1111);
   MakeFilled(4, 4, 0x2222);
   Make(4, 4);  // created, never loaded: no line
@@ -181,17 +170,15 @@ TEST_F(MyDDrawTest, DestructionReleasesLoadedSlotsInOrder) {
   EXPECT_EQ(Lines(), expected);
 }
 
-TEST_F(MyDDrawTest, BackBufferChangesAreSeenThroughTheReference) {
+TEST_F(PictureSlotsTest, ABackBufferMadeAfreshIsTheOneDrawnOnto) {
   Make(640, 480);  // slot 0 bounds the copy
   const SurfaceId id = MakeFilled(2, 2, 0x0841);
-  LPDIRECTDRAWSURFACE second = nullptr;
-  dd->CreateSurface(640, 480, &second);
-  LPDIRECTDRAWSURFACE first = backbuffer;
-  backbuffer = second;
-  BlitRequest r = Request(BLIT_COPY, id, RECT{0, 0, 2, 2}, 5, 5);
+  Surface first = std::move(backbuffer);
+  backbuffer = Surface(640, 480);
+  BlitRequest r = Request(BLIT_COPY, id, Rect{0, 0, 2, 2}, 5, 5);
   draw->Blit(r);
-  EXPECT_EQ(second->Pixels()[5 * 640 + 5], 0x0841);
-  EXPECT_EQ(first->Pixels()[5 * 640 + 5], 0);
+  EXPECT_EQ(Back(5, 5), 0x0841);
+  EXPECT_EQ(first.Pixels()[5 * 640 + 5], 0);
 }
 
 }  // namespace

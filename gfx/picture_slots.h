@@ -1,24 +1,25 @@
-// MyDDraw: the game's display object with its 32 surface slots, pixel copies and lookup tables.
+// PictureSlots: the game's 32 picture slots, each a surface with a copy of its pixels, the lookup
+// tables of the blends, and the blit requests that draw from slot to slot and onto the back buffer.
 #pragma once
 #include <cstdint>
+#include <memory>
 
-#include "platform/ddraw.h"
+#include "platform/surface.h"
 
 typedef int32_t SurfaceId;
 constexpr int SLOT_COUNT = 32;
 
 struct SurfaceSlot {
-  LPDIRECTDRAWSURFACE surface;
-  uint16_t* pixels;  // copy taken at the first bitmap load
-  char name[32];
-  int32_t width;
-  int32_t height;
-  int32_t colorKey;  // negative: none
-  uint32_t flags;    // SLOT_CREATED, SLOT_LOADED
-  uint8_t memoryKind;
-  // Extent of the pixel copy: its row length (pitch / 2) and rows, fixed at the first load.
-  int32_t copyWidth;
-  int32_t copyHeight;
+  Surface surface;                  // none while the slot is free
+  std::unique_ptr<Pixel[]> pixels;  // copy taken at the first bitmap load
+  char name[32] = {};
+  int32_t width = 0;
+  int32_t height = 0;
+  int32_t colorKey = 0;  // negative: none
+  uint32_t flags = 0;    // SLOT_CREATED, SLOT_LOADED
+  // Extent of the pixel copy: its row length and rows, fixed at the first load.
+  int32_t copyWidth = 0;
+  int32_t copyHeight = 0;
 };
 
 // Slot flags.
@@ -51,7 +52,7 @@ struct BlitRequest {
   int32_t y;
   int32_t Dst;
   int32_t Src;
-  RECT SrcRect;
+  Rect SrcRect;
   uint8_t Level;
   uint8_t Scale;
   uint8_t Angle;
@@ -60,20 +61,19 @@ struct BlitRequest {
   uint8_t Mode;
 };
 
-class MyDDraw {
+class PictureSlots {
  public:
-  MyDDraw();
-  ~MyDDraw();
-  MyDDraw(const MyDDraw&) = delete;
-  MyDDraw& operator=(const MyDDraw&) = delete;
+  PictureSlots();
+  ~PictureSlots();
+  PictureSlots(const PictureSlots&) = delete;
+  PictureSlots& operator=(const PictureSlots&) = delete;
 
-  void AttachDevice(LPDIRECTDRAWSURFACE& primary, LPDIRECTDRAWSURFACE& backbuffer,
-                    LPDIRECTDRAW& dd);
-  bool MakeSurface(SurfaceId* id, int32_t width, int32_t height, int32_t colorKey,
-                   uint8_t memoryKind);
-  void FillSurface(SurfaceId id, uint16_t color);
-  uint16_t* LockSlot(SurfaceId id, int32_t* pitch);
-  bool UnlockSlot(SurfaceId id);
+  // The surface that copies and blends (kinds 0 and 1) draw onto.
+  void DrawOnto(Surface& backbuffer) { backbuffer_ = &backbuffer; }
+  // Takes the first free slot for a black picture of width x height, keyed with colorKey unless
+  // it is negative; false, the slot left free, when no slot or no surface can be had.
+  bool MakeSurface(SurfaceId* id, int32_t width, int32_t height, int32_t colorKey);
+  void FillSurface(SurfaceId id, Pixel color);
   bool ReadBitmap(SurfaceId id, const char* name);
   uint8_t Blit(BlitRequest& request);
   void ReleaseDevice();
@@ -104,14 +104,12 @@ class MyDDraw {
   uint8_t BlitDarken(BlitRequest& r);
   uint8_t BlitTint(BlitRequest& r);
 
-  LPDIRECTDRAWSURFACE primary_ = nullptr;
-  LPDIRECTDRAW* dd_ = nullptr;
+  // The slot's surface pixels and its row length in bytes; null for a slot without a surface.
+  Pixel* SlotPixels(SurfaceId id, int32_t* pitch);
+
   SurfaceSlot slots_[SLOT_COUNT];
-  LPDIRECTDRAWSURFACE* backbuffer_ = nullptr;
+  Surface* backbuffer_ = nullptr;
 };
 
-// Loads a bitmap file into any surface at (0, 0), silently; the surface is unchanged on failure.
-void LoadBitmapSurface(LPDIRECTDRAWSURFACE surface, const char* name);
-// Fills a rectangle of any surface with a raw 16-bit colour.
-void FillSurfaceRect(LPDIRECTDRAWSURFACE surface, int left, int top, int right, int bottom,
-                     uint16_t color);
+// Loads a bitmap file into a surface at (0, 0), silently; the surface is unchanged on failure.
+void LoadBitmapSurface(Surface& surface, const char* name);
