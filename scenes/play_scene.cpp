@@ -7,6 +7,7 @@
 #include "play/play_frame.h"
 #include "play/render.h"
 #include "play/stage_state.h"
+#include "play/undo.h"
 #include "scenes/ending.h"
 #include "scenes/pause.h"
 #include "scenes/select.h"
@@ -18,6 +19,10 @@ uint32_t PlayTime = 0;
 namespace {
 
 constexpr uint32_t SLOW_MOTION_MS = 100;
+
+// An undo pressed during a step waits for it to land.
+bool UndoWaiting = false;
+int RestartHeld = 0;
 
 void FinishClearFrame() {
   switch (ClearSequence()) {
@@ -36,6 +41,11 @@ void FinishClearFrame() {
 
 void PlayScene() {
   if (!FrameGate(PlayTime, FRAME_PERIOD)) return;
+  // R restarts the stage as the pause menu's second entry does, without the menu.
+  if (StageIntro == 0 && StageClear == 0 && KeyPressedOnce(Key::R, RestartHeld)) {
+    SetupStagePlay(StageNo);
+    UndoWaiting = false;
+  }
   RenderStage();
   // The wipe reveals the picture just drawn; this frame shows nothing itself.
   if (StageIntro == 1) {
@@ -56,7 +66,12 @@ void PlayScene() {
     keys.right = IsKeyDown(Key::Right);
     keys.space = IsKeyDown(Key::Space);
     keys.shift = IsKeyDown(Key::Shift);
-    if (PlayFrameUpdate(keys, SpaceHeld, ShiftHeld).pauseRequested) CurrentScene = PauseSetupScene;
+    if (UndoKeyFires(IsKeyDown(Key::Backspace) || IsKeyDown(Key::Z))) UndoWaiting = true;
+    keys.undo = UndoWaiting;
+    const PlayFrameResult result = PlayFrameUpdate(keys, SpaceHeld, ShiftHeld);
+    if (result.undoTaken) UndoWaiting = false;
+    NoteRestState();
+    if (result.pauseRequested) CurrentScene = PauseSetupScene;
   }
   Present();
 }

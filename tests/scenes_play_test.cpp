@@ -21,8 +21,11 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 #include "platform/events.h"
 #include "play/clear_sequence.h"
+#include "play/play_frame.h"
 #include "play/stage_state.h"
+#include "play/undo.h"
 #include "play/windows.h"
+#include "play/world_state.h"
 #include "scenes/ending.h"
 #include "scenes/pause.h"
 #include "scenes/play_scene.h"
@@ -269,6 +272,67 @@ TEST_F(StageScenes, ShiftOpensThePauseMenuAfterPresentingTheFrame) {
   EXPECT_EQ(CurrentScene, PauseSetupScene);
   EXPECT_EQ(Presents(), 1);
   EXPECT_EQ(ShiftHeld, 1);
+}
+
+// A stage with a block to push, set up as the map starts it.
+void StartBlockStage() {
+  WriteText("data/data03.txt", "@DA,2\r\n@DH,1,4\r\n@DB\r\n0,3,4,110,-1,1,@\r\n@E\r\n");
+  StageNo = 3;
+  SetupStagePlay(3);
+}
+
+// Holds Right until it acts once (the arrows share one repeat counter), then waits for the rest.
+void StepRight(void (*turn)()) {
+  TestBackend().SetKeyDown(Key::Right, true);
+  for (int i = 0; i < 3; i++) turn();
+  TestBackend().SetKeyDown(Key::Right, false);
+  for (int i = 0; i < 8; i++) turn();
+}
+
+TEST_F(StageScenes, RRestartsTheStageWithoutTheMenuAndForgetsTheUndos) {
+  StartBlockStage();
+  const std::string start = PackWorld();
+  StepRight(Turn);
+  StepRight(Turn);
+  ASSERT_EQ(Items[0].TilePt.x, 4) << "a step, then a push";
+  ASSERT_GT(UndoDepth(), 0u);
+  const int presents = Presents();
+  TestBackend().SetKeyDown(Key::R, true);
+  Turn();
+  EXPECT_EQ(PackWorld(), start);
+  EXPECT_EQ(UndoDepth(), 0u);
+  EXPECT_EQ(CurrentScene, PlayScene);
+  EXPECT_EQ(StageIntro, 0) << "no wipe, as from the pause menu";
+  EXPECT_EQ(Presents(), presents + 1);
+  TestBackend().SetKeyDown(Key::R, false);
+  TestBackend().SetKeyDown(Key::Backspace, true);
+  Turn();
+  EXPECT_EQ(PackWorld(), start) << "nothing to take back after a restart";
+}
+
+TEST_F(StageScenes, BackspaceOrZTakesTheLastActionBackOncePerPress) {
+  StartBlockStage();
+  const std::string start = PackWorld();
+  std::vector<std::string> states;
+  for (int step = 0; step < 2; step++) {
+    states.push_back(PackWorld());
+    StepRight(Turn);
+  }
+  ASSERT_EQ(UndoDepth(), 2u);
+  TestBackend().SetKeyDown(Key::Z, true);
+  for (int i = 0; i < 3; i++) Turn();
+  EXPECT_EQ(PackWorld(), states[1]) << "held, it waits before repeating";
+  TestBackend().SetKeyDown(Key::Z, false);
+  Turn();
+  TestBackend().SetKeyDown(Key::Backspace, true);
+  Turn();
+  EXPECT_EQ(PackWorld(), start);
+  TestBackend().SetKeyDown(Key::Backspace, false);
+  StageClear = 1;
+  Clear.ClearCnt = 5;
+  TestBackend().SetKeyDown(Key::R, true);
+  Turn();
+  EXPECT_EQ(Clear.ClearCnt, 6) << "R does nothing in the clear sequence";
 }
 
 TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {

@@ -1,6 +1,7 @@
 #include "tools/headless/state_world.h"
 
 #include "play/stage_state.h"
+#include "play/undo.h"
 #include "tools/headless/json_members.h"
 #include "world/world.h"
 
@@ -68,5 +69,6 @@ void AppendWorldState(std::string& json) {
       .Int("vmax", VMAX)
       .Raw("hero", Hero())
       .Raw("items", ItemList())
-      .Raw("villagers", VillagerList());
+      .Raw("villagers", VillagerList())
+      .Int("undoDepth", static_cast<int>(UndoDepth()));
 }

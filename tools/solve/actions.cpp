@@ -2,7 +2,7 @@
 
 #include "play/movement.h"
 #include "play/stage_state.h"
-#include "tools/solve/world_state.h"
+#include "play/world_state.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include "play/movement.h"
 #include "play/play_frame.h"
 #include "play/stage_state.h"
+#include "play/world_state.h"
 #include "tools/solve/actions.h"
-#include "tools/solve/world_state.h"
 #include "world/world.h"
 
 void StartStage(int stage, int& spaceHeld, std::vector<PlayKeys>* frames) {

@@ -15,10 +15,10 @@
 #include "play/actors.h"
 #include "play/play_frame.h"
 #include "play/stage_state.h"
+#include "play/world_state.h"
 #include "tools/solve/actions.h"
 #include "tools/solve/script.h"
 #include "tools/solve/search.h"
-#include "tools/solve/world_state.h"
 #include "world/setup.h"
 #include "world/world.h"
 
