@@ -6,7 +6,7 @@
 #include "play/movement.h"
 #include "world/world.h"
 
-int StageClear = 0;
+thread_local int StageClear = 0;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "play/movement.h"
 
-MovementState Movement = {};
-int KeyRepeat = 0;
+thread_local MovementState Movement = {};
+thread_local int KeyRepeat = 0;
 
 namespace {
 

@@ -1,17 +1,17 @@
 #include "world/world.h"
 
-CharaRec Chara;
-ItemRec Items[ITEM_CAPACITY];
-int BMAX = 0;
-VillRec Vills[VILL_CAPACITY];
-int VMAX = 0;
+thread_local CharaRec Chara;
+thread_local ItemRec Items[ITEM_CAPACITY];
+thread_local int BMAX = 0;
+thread_local VillRec Vills[VILL_CAPACITY];
+thread_local int VMAX = 0;
 
-int TileOffX[TMAX * TMAX];
-int TileOffY[TMAX * TMAX];
-int TileMark[TMAX][TMAX];
+thread_local int TileOffX[TMAX * TMAX];
+thread_local int TileOffY[TMAX * TMAX];
+thread_local int TileMark[TMAX][TMAX];
 
-int StageNo = 0;
-int Area = 0;
+thread_local int StageNo = 0;
+thread_local int Area = 0;
 
 DPoint TilePosition(int x, int y) {
   const int i = x * TMAX + y;

@@ -50,18 +50,19 @@ struct VillRec {
   TilePoint TilePt;
 };
 
-extern CharaRec Chara;
-extern ItemRec Items[ITEM_CAPACITY];
-extern int BMAX;
-extern VillRec Vills[VILL_CAPACITY];
-extern int VMAX;
+// The world belongs to the thread that plays it: the hint's search plays a copy of its own.
+extern thread_local CharaRec Chara;
+extern thread_local ItemRec Items[ITEM_CAPACITY];
+extern thread_local int BMAX;
+extern thread_local VillRec Vills[VILL_CAPACITY];
+extern thread_local int VMAX;
 
-extern int TileOffX[TMAX * TMAX];
-extern int TileOffY[TMAX * TMAX];
-extern int TileMark[TMAX][TMAX];
+extern thread_local int TileOffX[TMAX * TMAX];
+extern thread_local int TileOffY[TMAX * TMAX];
+extern thread_local int TileMark[TMAX][TMAX];
 
-extern int StageNo;
-extern int Area;
+extern thread_local int StageNo;
+extern thread_local int Area;
 
 // True for a tile on the map.
 inline bool InMap(int x, int y) {
