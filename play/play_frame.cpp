@@ -4,6 +4,7 @@
 #include "platform/debug.h"
 #include "platform/file_lookup.h"
 #include "play/actors.h"
+#include "play/advice.h"
 #include "play/animation.h"
 #include "play/movement.h"
 #include "play/undo.h"
@@ -50,6 +51,7 @@ void SetupStagePlay(int n) {
   LoadStagePictures();
   ResetSteps();
   ClearUndo();
+  ResetAdvice();
 }
 
 void LoadStagePictures() {

@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "platform/clock.h"
+#include "play/advice.h"
 #include "play/animation.h"
 #include "play/clear_sequence.h"
 #include "play/play_frame.h"
@@ -23,6 +24,7 @@ constexpr uint32_t SLOW_MOTION_MS = 100;
 // An undo pressed during a step waits for it to land.
 bool UndoWaiting = false;
 int RestartHeld = 0;
+int HintHeld = 0;
 
 void FinishClearFrame() {
   switch (ClearSequence()) {
@@ -57,6 +59,7 @@ void PlayScene() {
     StepAnimation();
     FinishClearFrame();
   } else {
+    RenderAdvice();
     // Ctrl slows play down for a closer look.
     if (IsKeyDown(Key::Control)) Rest(SLOW_MOTION_MS);
     PlayKeys keys = {};
@@ -67,10 +70,12 @@ void PlayScene() {
     keys.space = IsKeyDown(Key::Space);
     keys.shift = IsKeyDown(Key::Shift);
     if (UndoKeyFires(IsKeyDown(Key::Backspace) || IsKeyDown(Key::Z))) UndoWaiting = true;
+    if (KeyPressedOnce(Key::H, HintHeld)) AskHint();
     keys.undo = UndoWaiting;
     const PlayFrameResult result = PlayFrameUpdate(keys, SpaceHeld, ShiftHeld);
     if (result.undoTaken) UndoWaiting = false;
     NoteRestState();
+    UpdateAdvice();
     if (result.pauseRequested) CurrentScene = PauseSetupScene;
   }
   Present();

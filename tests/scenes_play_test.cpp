@@ -20,8 +20,11 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <vector>
 
 #include "platform/events.h"
+#include "play/advice.h"
 #include "play/clear_sequence.h"
+#include "play/movement.h"
 #include "play/play_frame.h"
+#include "play/search.h"
 #include "play/stage_state.h"
 #include "play/undo.h"
 #include "play/windows.h"
@@ -333,6 +336,70 @@ TEST_F(StageScenes, BackspaceOrZTakesTheLastActionBackOncePerPress) {
   TestBackend().SetKeyDown(Key::R, true);
   Turn();
   EXPECT_EQ(Clear.ClearCnt, 6) << "R does nothing in the clear sequence";
+}
+
+// A pit at (1,0) drops the hero into a hedged-in corner; the winning box is at (0,2).
+void StartPitTrapStage() {
+  WriteText("data/data03.txt",
+            "@DA,2\r\n@DH,0,0\r\n@DB\r\n0,1,0,7,1,0\r\n1,8,8,7,0,0\r\n2,7,8,100,-1,1\r\n"
+            "3,8,7,100,-1,1\r\n4,0,2,104,200,1,@\r\n@E\r\n");
+  StageNo = 3;
+  KeyRepeat = 0;
+  SetupStagePlay(3);
+}
+
+int PixelsOf(uint16_t colour) {
+  int count = 0;
+  for (uint16_t pixel : TestBackend().PrimaryPixels()) count += pixel == colour;
+  return count;
+}
+
+TEST_F(StageScenes, DeadEndShowsTheLostLineWithinTwoSecondsUntilAnUndo) {
+  StartPitTrapStage();
+  Turn();
+  EXPECT_FALSE(StageLost());
+  const uint16_t stagePixel = ShownAt(4, 450);
+  ASSERT_NE(stagePixel, 0);
+  TestBackend().SetKeyDown(Key::Right, true);
+  const uint32_t pressed = TestBackend().PeekClock();
+  int frames = 0;
+  for (; frames < 60 && !StageLost(); frames++) {
+    Turn();
+    TestBackend().SetKeyDown(Key::Right, false);
+  }
+  ASSERT_TRUE(StageLost());
+  EXPECT_LE(TestBackend().PeekClock() - pressed, 2000u);
+  EXPECT_EQ(Chara.TilePt.x, 8);
+  Turn();
+  EXPECT_EQ(ShownAt(4, 450), 0) << "the line's dark band";
+  EXPECT_EQ(HintAction(), -1);
+  TestBackend().SetKeyDown(Key::Backspace, true);
+  Turn();
+  EXPECT_FALSE(StageLost());
+  EXPECT_EQ(Chara.TilePt.x, 0);
+  Turn();
+  EXPECT_EQ(ShownAt(4, 450), stagePixel);
+}
+
+TEST_F(StageScenes, HShowsTheNextActionBlinkingForAboutASecond) {
+  constexpr uint16_t kHintInk = Rgb565(255, 224, 0);
+  StartPitTrapStage();
+  Turn();
+  EXPECT_EQ(HintFramesLeft(), 0);
+  EXPECT_EQ(HintAction(), ACTION_DOWN) << "known, not shown";
+  TestBackend().SetKeyDown(Key::H, true);
+  Turn();
+  Turn();
+  EXPECT_GT(PixelsOf(kHintInk), 20) << "the arrow";
+  std::vector<int> shown;
+  for (int frame = 0; frame < 40; frame++) {
+    Turn();
+    if (PixelsOf(kHintInk) > 0) shown.push_back(frame);
+  }
+  EXPECT_EQ(HintFramesLeft(), 0);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_LT(shown.back(), 30) << "gone after about a second, H still held";
+  EXPECT_LT(shown.size(), 20u) << "it blinks";
 }
 
 TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {

@@ -1,5 +1,7 @@
 #include "tools/headless/state_world.h"
 
+#include "play/advice.h"
+#include "play/search.h"
 #include "play/stage_state.h"
 #include "play/undo.h"
 #include "tools/headless/json_members.h"
@@ -70,5 +72,7 @@ void AppendWorldState(std::string& json) {
       .Raw("hero", Hero())
       .Raw("items", ItemList())
       .Raw("villagers", VillagerList())
-      .Int("undoDepth", static_cast<int>(UndoDepth()));
+      .Int("undoDepth", static_cast<int>(UndoDepth()))
+      .Raw("hint", HintAction() >= 0 ? std::string("\"") + ActionName(HintAction()) + "\"" : "null")
+      .Raw("lost", StageLost() ? "true" : "false");
 }
