@@ -5,7 +5,7 @@
 namespace {
 
 // Each thread draws its own sequence: the hint's search never moves the game's on.
-thread_local uint32_t randState = 1;
+__thread uint32_t randState = 1;
 
 }  // namespace
 

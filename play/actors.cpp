@@ -6,7 +6,7 @@
 #include "play/movement.h"
 #include "world/world.h"
 
-thread_local int StageClear = 0;
+__thread int StageClear = 0;
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,7 +15,8 @@
 
 namespace {
 
-// One search from one state. The thread plays in a world of its own (the world is thread_local).
+// One search from one state. The thread plays in a world of its own (the world's globals are per
+// thread).
 struct Job {
   std::thread thread;
   std::atomic<bool> cancel{false};
@@ -31,7 +33,10 @@ struct Job {
 };
 
 struct Advice {
+  // At most one search at a time, so at most one holds memory: a new state stops the search under
+  // way and waits (a frame or so) for it to notice, never holding up a frame to join it.
   std::unique_ptr<Job> job;
+  std::string pending;                  // the state to search from next; empty when none
   std::string judged;                   // the state at rest last judged
   std::vector<std::string> pathStates;  // the known solution: the states its actions start from
   std::vector<int> pathActions;
@@ -61,13 +66,29 @@ void RunJob(Job* job, int stage) {
   job->done = true;
 }
 
-void StartSearch(Advice& advice, const std::string& from) {
-  advice.job.reset();
+void StopSearch(Advice& advice) {
+  if (advice.job) advice.job->cancel = true;
+  advice.pending.clear();
+}
+
+void TakeFinishedSearch(Advice& advice);
+
+// Starts the pending search once the one before it has finished.
+void StartPendingSearch(Advice& advice) {
+  TakeFinishedSearch(advice);
+  if (advice.pending.empty() || advice.job) return;
   advice.job = std::make_unique<Job>();
   Job* job = advice.job.get();
-  job->start = from;
+  job->start = std::move(advice.pending);
+  advice.pending.clear();
   job->thread = std::thread(RunJob, job, StageNo);
   if (WorkWithinFrame()) job->thread.join();
+}
+
+void StartSearch(Advice& advice, const std::string& from) {
+  StopSearch(advice);
+  advice.pending = from;
+  StartPendingSearch(advice);
 }
 
 void TakeFinishedSearch(Advice& advice) {
@@ -93,7 +114,7 @@ void TakeFinishedSearch(Advice& advice) {
 
 void ResetAdvice() {
   Advice& advice = State();
-  advice.job.reset();
+  StopSearch(advice);
   advice.judged.clear();
   advice.pathStates.clear();
   advice.pathActions.clear();
@@ -121,12 +142,13 @@ void UpdateAdvice() {
     size_t i = 0;
     while (i < advice.pathStates.size() && advice.pathStates[i] != advice.judged) i++;
     if (i < advice.pathStates.size()) {
-      advice.job.reset();
+      StopSearch(advice);
       advice.hint = advice.pathActions[i];
     } else {
       StartSearch(advice, advice.judged);
     }
   }
+  StartPendingSearch(advice);
   TakeFinishedSearch(advice);
   if (advice.hintWanted && advice.hint >= 0) {
     advice.hintWanted = false;
@@ -157,7 +179,7 @@ bool StageLost() {
 }
 
 bool AdviceSearching() {
-  return State().job != nullptr;
+  return State().job != nullptr || !State().pending.empty();
 }
 
 SearchFigures LargestSearch() {

@@ -85,7 +85,7 @@ inline bool HeroOn(int x, int y) {
 inline bool ItemOn(int i, int x, int y) {
   return Items[i].TilePt.x == x && Items[i].TilePt.y == y;
 }
-inline bool AtRestOn(const DPoint& pos, int x, int y) {
+inline bool AtRestOn(DPoint pos, int x, int y) {
   const DPoint rest = TilePosition(x, y);
   return pos.x == rest.x && pos.y == rest.y;
 }

@@ -1,17 +1,17 @@
 #include "world/world.h"
 
-thread_local CharaRec Chara;
-thread_local ItemRec Items[ITEM_CAPACITY];
-thread_local int BMAX = 0;
-thread_local VillRec Vills[VILL_CAPACITY];
-thread_local int VMAX = 0;
+__thread CharaRec Chara;
+__thread ItemRec Items[ITEM_CAPACITY];
+__thread int BMAX = 0;
+__thread VillRec Vills[VILL_CAPACITY];
+__thread int VMAX = 0;
 
-thread_local int TileOffX[TMAX * TMAX];
-thread_local int TileOffY[TMAX * TMAX];
-thread_local int TileMark[TMAX][TMAX];
+__thread int TileOffX[TMAX * TMAX];
+__thread int TileOffY[TMAX * TMAX];
+__thread int TileMark[TMAX][TMAX];
 
-thread_local int StageNo = 0;
-thread_local int Area = 0;
+__thread int StageNo = 0;
+__thread int Area = 0;
 
 DPoint TilePosition(int x, int y) {
   const int i = x * TMAX + y;
