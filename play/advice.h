@@ -7,8 +7,9 @@
 
 // Frames a hint blinks for, about a second.
 constexpr int kHintFrames = 30;
-// What a search may hold: it stops, unfinished, beyond it (and the stage counts as winnable).
-constexpr size_t kSearchMemoryLimit = 48u << 20;
+// What a search may hold, counting what its tables need to grow: it stops, unfinished, before it
+// could hold more (and the stage then counts as winnable).
+constexpr size_t kSearchMemoryLimit = 56u << 20;
 
 // Forgets everything known and stops a search under way: a stage set up or restarted.
 void ResetAdvice();

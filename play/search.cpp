@@ -81,6 +81,9 @@ class StateStore {
   size_t Count() const { return starts_.size(); }
   int32_t Parent(int32_t index) const { return parent_[index]; }
   int Via(int32_t index) const { return via_[index]; }
+  // What the store may hold while it next grows: the new table beside the old one, or a list's
+  // new block beside its old one.
+  size_t PeakBytes() const { return Bytes() + table_.size() * 8 + kChunk + starts_.capacity() * 4; }
   size_t Bytes() const {
     return chunks_.size() * kChunk + starts_.capacity() * 4 + sizes_.capacity() * 2 +
            parent_.capacity() * 4 + via_.capacity() + table_.capacity() * 4 + root_.size();
@@ -202,7 +205,7 @@ SearchResult SearchFrom(const std::string& start, const SearchLimits& limits) {
   bool stopped = false;
   for (int32_t head = 0; head < static_cast<int32_t>(store.Count()) && goalParent < 0; head++) {
     if ((limits.cancel && limits.cancel->load(std::memory_order_relaxed)) ||
-        store.Bytes() > limits.maxBytes) {
+        store.PeakBytes() > limits.maxBytes) {
       stopped = true;
       break;
     }
@@ -222,7 +225,12 @@ SearchResult SearchFrom(const std::string& start, const SearchLimits& limits) {
         continue;
       }
       store.Add(head, static_cast<uint8_t>(action));
+      if (store.PeakBytes() > limits.maxBytes) {
+        stopped = true;
+        break;
+      }
     }
+    if (stopped) break;
   }
 
   if (goalParent >= 0) {

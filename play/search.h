@@ -27,7 +27,8 @@ bool RunAction(int action, int& spaceHeld, std::vector<PlayKeys>* frames);
 
 struct SearchLimits {
   size_t maxStates = 4000000;  // states beyond it are not kept (the search goes on)
-  size_t maxBytes = SIZE_MAX;  // the search stops, unfinished, when it would hold more
+  size_t maxBytes =
+      SIZE_MAX;  // the search stops, unfinished, before it could hold more, tables growing included
   const std::atomic<bool>* cancel = nullptr;  // set by another thread: stop, unfinished
 };
 
@@ -37,7 +38,7 @@ struct SearchResult {
   std::vector<int> actions;       // a shortest winning sequence of SolveAction
   std::vector<std::string> path;  // the packed states actions start from, the first one first
   size_t states = 0;              // distinct states at rest kept
-  size_t bytes = 0;               // the memory the search held at the end, its largest
+  size_t bytes = 0;               // the memory the search held at the end (it only grows)
 };
 
 // Searches from the packed state start (PackWorld) of the stage StageNo names, in the calling
