@@ -101,8 +101,8 @@ void Tidy() {
 }
 
 PlayKeys KeysOf(uint8_t bits) {
-  return PlayKeys{(bits & 1) != 0, (bits & 2) != 0,  (bits & 4) != 0,
-                  (bits & 8) != 0, (bits & 16) != 0, (bits & 32) != 0};
+  return PlayKeys{(bits & 1) != 0,  (bits & 2) != 0,  (bits & 4) != 0, (bits & 8) != 0,
+                  (bits & 16) != 0, (bits & 32) != 0, (bits & 64) != 0};
 }
 
 // Runs something that may open a window, with Space scripted for it.

@@ -38,6 +38,9 @@ class Backend {
   // True while the opened tune plays; meaningless when none is open.
   virtual bool MusicPlaying() = 0;
   virtual void DebugLine(const char* text) = 0;
+  // True when work the game does beside its frames (the hint's search) is to be finished within
+  // the frame that asks for it, so that a run repeats exactly: the headless backend.
+  virtual bool WorkWithinFrame() const { return false; }
 };
 
 // The backend in use; set once by the program entry (real) or by the headless runner and tests.

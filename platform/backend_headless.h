@@ -23,6 +23,7 @@ class HeadlessBackend : public Backend {
   void Rest(uint32_t ms) override { now_ += ms; }
   bool KeyDown(Key key) override { return keys_.count(key) != 0 || PadHoldsKey(pad_, key); }
   void PumpMessages(uint32_t) override {}
+  bool WorkWithinFrame() const override { return true; }
   // Waiting takes no virtual time: loops that wait on the clock move it on by reading it, so
   // their frames come exactly as without the wait.
   void Idle(uint32_t) override {}

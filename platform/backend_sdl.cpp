@@ -42,6 +42,14 @@ SDL_Scancode ScancodeOf(Key key) {
       return SDL_SCANCODE_TAB;
     case Key::Escape:
       return SDL_SCANCODE_ESCAPE;
+    case Key::Backspace:
+      return SDL_SCANCODE_BACKSPACE;
+    case Key::Z:
+      return SDL_SCANCODE_Z;
+    case Key::R:
+      return SDL_SCANCODE_R;
+    case Key::H:
+      return SDL_SCANCODE_H;
     default:
       return SDL_SCANCODE_UNKNOWN;
   }
@@ -59,6 +67,9 @@ unsigned PadControls(SDL_GameController* pad) {
       {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, kPadRight},
       {SDL_CONTROLLER_BUTTON_A, kPadA},
       {SDL_CONTROLLER_BUTTON_B, kPadB},
+      {SDL_CONTROLLER_BUTTON_X, kPadX},
+      {SDL_CONTROLLER_BUTTON_Y, kPadY},
+      {SDL_CONTROLLER_BUTTON_BACK, kPadBack},
       {SDL_CONTROLLER_BUTTON_START, kPadStart},
       {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, kPadLeftShoulder},
       {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, kPadRightShoulder},

@@ -33,3 +33,7 @@ long MsSinceStart() {
   const auto elapsed = std::chrono::steady_clock::now() - ProgramStart();
   return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
 }
+
+bool WorkWithinFrame() {
+  return CurrentBackend().WorkWithinFrame();
+}

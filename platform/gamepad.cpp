@@ -25,6 +25,9 @@ const struct {
     {"leftx+", kPadStickRight, Key::Right},
     {"lefty-", kPadStickUp, Key::Up},
     {"lefty+", kPadStickDown, Key::Down},
+    {"x", kPadX, Key::H},
+    {"y", kPadY, Key::Backspace},
+    {"back", kPadBack, Key::R},
 };
 
 }  // namespace

@@ -21,6 +21,9 @@ enum PadControl : unsigned {
   kPadStickRight = 1u << 10,    // leftx+
   kPadStickUp = 1u << 11,       // lefty-
   kPadStickDown = 1u << 12,     // lefty+
+  kPadX = 1u << 13,             // x, the west button
+  kPadY = 1u << 14,             // y, the north button
+  kPadBack = 1u << 15,          // back (Select on some controllers)
 };
 
 // The left stick holds a direction once past half its travel: an axis beyond this either way

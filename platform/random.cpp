@@ -4,7 +4,8 @@
 
 namespace {
 
-uint32_t randState = 1;
+// Each thread draws its own sequence: the hint's search never moves the game's on.
+__thread uint32_t randState = 1;
 
 }  // namespace
 

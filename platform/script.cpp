@@ -20,8 +20,10 @@ const struct {
   const char* name;
   Key key;
 } kKeys[] = {
-    {"Up", Key::Up},       {"Down", Key::Down},   {"Left", Key::Left},    {"Right", Key::Right},
-    {"Space", Key::Space}, {"Shift", Key::Shift}, {"Ctrl", Key::Control}, {"Tab", Key::Tab},
+    {"Up", Key::Up},        {"Down", Key::Down},   {"Left", Key::Left},
+    {"Right", Key::Right},  {"Space", Key::Space}, {"Shift", Key::Shift},
+    {"Ctrl", Key::Control}, {"Tab", Key::Tab},     {"Backspace", Key::Backspace},
+    {"Z", Key::Z},          {"R", Key::R},         {"H", Key::H},
 };
 
 bool KeyNamed(const std::string& name, Key* found) {

@@ -6,7 +6,7 @@
 #include "play/movement.h"
 #include "world/world.h"
 
-int StageClear = 0;
+__thread int StageClear = 0;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "play/movement.h"
 
-MovementState Movement = {};
-int KeyRepeat = 0;
+__thread MovementState Movement = {};
+__thread int KeyRepeat = 0;
 
 namespace {
 

@@ -13,10 +13,10 @@ struct MovementState {
   int SlideTick;
   int SlideCount;
 };
-extern MovementState Movement;
+extern __thread MovementState Movement;
 // Shared by the four arrow keys: a held arrow acts on every third frame. It belongs to the keys,
 // not to a stage, and carries over from one stage to the next.
-extern int KeyRepeat;
+extern __thread int KeyRepeat;
 
 // Puts Movement at rest. A stage left in the middle of a step (won, restarted or abandoned) would
 // otherwise hand its count to the next stage's first step, which then never lands.

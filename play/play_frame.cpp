@@ -4,14 +4,17 @@
 #include "platform/debug.h"
 #include "platform/file_lookup.h"
 #include "play/actors.h"
+#include "play/advice.h"
 #include "play/animation.h"
 #include "play/movement.h"
+#include "play/undo.h"
+#include "play/world_state.h"
 #include "world/datafile.h"
 #include "world/setup.h"
 #include "world/world.h"
 
 PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shiftHeld) {
-  PlayFrameResult result{false};
+  PlayFrameResult result{false, false};
   StepAnimation();
   // The clear sequence reads no keys.
   if (StageClear != 0) return result;
@@ -27,12 +30,18 @@ PlayFrameResult PlayFrameUpdate(const PlayKeys& keys, int& spaceHeld, int& shift
     }
   }
 
-  HandleArrowKey(keys.up, kFaceUp);
-  HandleArrowKey(keys.down, kFaceDown);
-  HandleArrowKey(keys.left, kFaceLeft);
-  HandleArrowKey(keys.right, kFaceRight);
+  // A press during a step is taken as the step lands.
+  if (keys.undo && WorldAtRest()) {
+    UndoLastAction();
+    result.undoTaken = true;
+  } else {
+    HandleArrowKey(keys.up, kFaceUp);
+    HandleArrowKey(keys.down, kFaceDown);
+    HandleArrowKey(keys.left, kFaceLeft);
+    HandleArrowKey(keys.right, kFaceRight);
+  }
 
-  if (PressedOnce(keys.space, spaceHeld)) UseFacing();
+  if (PressedOnce(keys.space, spaceHeld) && !result.undoTaken) UseFacing();
   if (PressedOnce(keys.shift, shiftHeld)) result.pauseRequested = true;
   return result;
 }
@@ -41,6 +50,8 @@ void SetupStagePlay(int n) {
   SetupStage(n);
   LoadStagePictures();
   ResetSteps();
+  ClearUndo();
+  ResetAdvice();
 }
 
 void LoadStagePictures() {

@@ -1,7 +1,10 @@
 #include "play/render.h"
 
 #include "app/shell.h"
+#include "platform/text.h"
+#include "play/advice.h"
 #include "play/movement.h"
+#include "play/search.h"
 #include "world/world.h"
 
 namespace {
@@ -52,7 +55,75 @@ void DrawCell(Display& display, int x, int y) {
   }
 }
 
+constexpr Pixel kHintInk = Rgb565(255, 224, 0);
+constexpr Pixel kLostInk = Rgb565(240, 240, 240);
+constexpr Pixel kLostBand = Rgb565(0, 0, 0);
+constexpr char32_t kLostText[] =
+    U"もう くりあ できません（Backspace：ひとつもどす　R：はじめから）";
+
+// The middle of the hero's floor tile on the screen.
+Point HeroTileMiddle() {
+  const int i = Chara.TilePt.x * TMAX + Chara.TilePt.y;
+  return Point{67 * Chara.TilePt.x - TileOffX[i] + 260 + 33,
+               42 * Chara.TilePt.y + TileOffY[i] + 231};
+}
+
+// The step from one tile's middle to the next one's in direction dir (a Facing), on the screen.
+Point TileStep(int dir) {
+  switch (dir) {
+    case kFaceUp:
+      return Point{31, -15};
+    case kFaceDown:
+      return Point{-31, 15};
+    case kFaceLeft:
+      return Point{-37, -12};
+    default:
+      return Point{37, 12};
+  }
+}
+
+// A line two pixels wide.
+void ThickLine(Surface& surface, Point from, Point to) {
+  for (const Point d : {Point{0, 0}, Point{1, 0}, Point{0, 1}}) {
+    DrawLine(surface, Point{from.x + d.x, from.y + d.y}, Point{to.x + d.x, to.y + d.y}, kHintInk);
+  }
+}
+
+void DrawHint(Surface& surface, int action) {
+  const Point hero = HeroTileMiddle();
+  if (action == ACTION_SPACE) {
+    const Point step = TileStep(Chara.Turn);
+    const Point box{hero.x + step.x, hero.y + step.y - 20};
+    const Point corners[] = {
+        {box.x, box.y - 24}, {box.x + 30, box.y}, {box.x, box.y + 24}, {box.x - 30, box.y}};
+    for (int k = 0; k < 4; k++) ThickLine(surface, corners[k], corners[(k + 1) % 4]);
+    return;
+  }
+  const Point step = TileStep(action);  // the actions and the facings share their order
+  const Point middle{hero.x + step.x, hero.y + step.y};
+  const Point tip{middle.x + step.x * 2 / 5, middle.y + step.y * 2 / 5};
+  const Point tail{middle.x - step.x * 2 / 5, middle.y - step.y * 2 / 5};
+  ThickLine(surface, tail, tip);
+  // The head's two strokes lean back from the tip a third of a step, a quarter to each side.
+  const Point back{tip.x - step.x / 3, tip.y - step.y / 3};
+  ThickLine(surface, tip, Point{back.x - step.y / 3, back.y + step.x / 3});
+  ThickLine(surface, tip, Point{back.x + step.y / 3, back.y - step.x / 3});
+}
+
 }  // namespace
+
+void RenderAdvice() {
+  Display& display = TheDisplay();
+  if (StageLost()) {
+    display.backbuffer.Fill(Rect{0, 440, 640, 462}, kLostBand);
+    DrawText(display.backbuffer, display.font, kLostText, Point{60, 443}, kLostInk);
+  }
+  const int frames = HintFramesLeft();
+  // On for five frames, off for five.
+  if (frames > 0 && HintAction() >= 0 && ((kHintFrames - frames) / 5) % 2 == 0) {
+    DrawHint(display.backbuffer, HintAction());
+  }
+}
 
 void RenderStage() {
   Display& display = TheDisplay();

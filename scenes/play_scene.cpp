@@ -2,11 +2,13 @@
 
 #include "app/shell.h"
 #include "platform/clock.h"
+#include "play/advice.h"
 #include "play/animation.h"
 #include "play/clear_sequence.h"
 #include "play/play_frame.h"
 #include "play/render.h"
 #include "play/stage_state.h"
+#include "play/undo.h"
 #include "scenes/ending.h"
 #include "scenes/pause.h"
 #include "scenes/select.h"
@@ -18,6 +20,11 @@ uint32_t PlayTime = 0;
 namespace {
 
 constexpr uint32_t SLOW_MOTION_MS = 100;
+
+// An undo pressed during a step waits for it to land.
+bool UndoWaiting = false;
+int RestartHeld = 0;
+int HintHeld = 0;
 
 void FinishClearFrame() {
   switch (ClearSequence()) {
@@ -36,6 +43,11 @@ void FinishClearFrame() {
 
 void PlayScene() {
   if (!FrameGate(PlayTime, FRAME_PERIOD)) return;
+  // R restarts the stage as the pause menu's second entry does, without the menu.
+  if (StageIntro == 0 && StageClear == 0 && KeyPressedOnce(Key::R, RestartHeld)) {
+    SetupStagePlay(StageNo);
+    UndoWaiting = false;
+  }
   RenderStage();
   // The wipe reveals the picture just drawn; this frame shows nothing itself.
   if (StageIntro == 1) {
@@ -47,6 +59,7 @@ void PlayScene() {
     StepAnimation();
     FinishClearFrame();
   } else {
+    RenderAdvice();
     // Ctrl slows play down for a closer look.
     if (IsKeyDown(Key::Control)) Rest(SLOW_MOTION_MS);
     PlayKeys keys = {};
@@ -56,7 +69,14 @@ void PlayScene() {
     keys.right = IsKeyDown(Key::Right);
     keys.space = IsKeyDown(Key::Space);
     keys.shift = IsKeyDown(Key::Shift);
-    if (PlayFrameUpdate(keys, SpaceHeld, ShiftHeld).pauseRequested) CurrentScene = PauseSetupScene;
+    if (UndoKeyFires(IsKeyDown(Key::Backspace) || IsKeyDown(Key::Z))) UndoWaiting = true;
+    if (KeyPressedOnce(Key::H, HintHeld)) AskHint();
+    keys.undo = UndoWaiting;
+    const PlayFrameResult result = PlayFrameUpdate(keys, SpaceHeld, ShiftHeld);
+    if (result.undoTaken) UndoWaiting = false;
+    NoteRestState();
+    UpdateAdvice();
+    if (result.pauseRequested) CurrentScene = PauseSetupScene;
   }
   Present();
 }

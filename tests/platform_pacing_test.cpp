@@ -71,10 +71,12 @@ TEST(PadMapping, EachControlHoldsItsKeyAndTheStickOnlyPastHalfWay) {
       {"start", Key::Shift},       {"leftshoulder", Key::Control},
       {"rightshoulder", Key::Tab}, {"leftx-", Key::Left},
       {"leftx+", Key::Right},      {"lefty-", Key::Up},
-      {"lefty+", Key::Down},
+      {"lefty+", Key::Down},       {"x", Key::H},
+      {"y", Key::Backspace},       {"back", Key::R},
   };
-  const Key kKeys[] = {Key::Up,    Key::Down,    Key::Left, Key::Right, Key::Space,
-                       Key::Shift, Key::Control, Key::Tab,  Key::Escape};
+  const Key kKeys[] = {Key::Up,    Key::Down,    Key::Left, Key::Right,  Key::Space,
+                       Key::Shift, Key::Control, Key::Tab,  Key::Escape, Key::Backspace,
+                       Key::Z,     Key::R,       Key::H};
   for (const auto& control : kMapping) {
     unsigned held = 0;
     std::string why;
@@ -88,7 +90,12 @@ TEST(PadMapping, EachControlHoldsItsKeyAndTheStickOnlyPastHalfWay) {
   std::string error;
   ASSERT_TRUE(ParseScript("at 2 pad a,leftx-\n", &script, &error)) << error;
   EXPECT_EQ(StepLine(script.steps[0], 2), "at 2 pad a,leftx-");
-  EXPECT_FALSE(ParseScript("at 2 pad x\n", &script, &error));
+  EXPECT_FALSE(ParseScript("at 2 pad leftstick\n", &script, &error));
+  Script more;
+  ASSERT_TRUE(ParseScript("at 3 keys Backspace,Z,R,H\nat 4 pad x,y,back\n", &more, &error))
+      << error;
+  EXPECT_EQ(StepLine(more.steps[0], 3), "at 3 keys Backspace,Z,R,H");
+  EXPECT_EQ(StepLine(more.steps[1], 4), "at 4 pad x,y,back");
 }
 
 class PacingRun : public ::testing::Test {

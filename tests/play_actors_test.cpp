@@ -214,7 +214,7 @@ TEST(PlayFrame, SpaceActsOncePerPress) {
 TEST(PlayFrame, ArrowIsTriedBeforeSpaceInTheSameFrame) {
   Stage stage(StageText(1, 1, {"0,1,0,104,201,1"}));
   ASSERT_EQ(Chara.Turn, 1);
-  stage.Frame(PlayKeys{true, false, false, false, true, false});
+  stage.Frame(PlayKeys{true, false, false, false, true, false, false});
   EXPECT_EQ(Chara.Turn, 0);
   EXPECT_EQ(StageClear, 1);
 }
@@ -223,7 +223,7 @@ TEST(PlayFrame, NoKeyActsOnceTheStageIsWon) {
   Stage stage(StageText(4, 4, {"0,5,5,104,-1,1"}));
   StageClear = 1;
   const int counter = Chara.AnimeCnt;
-  EXPECT_FALSE(stage.Frame(PlayKeys{false, false, false, true, true, true}).pauseRequested);
+  EXPECT_FALSE(stage.Frame(PlayKeys{false, false, false, true, true, true, false}).pauseRequested);
   EXPECT_TRUE(HeroOn(4, 4));
   EXPECT_EQ(Chara.Move, 0);
   EXPECT_EQ(Chara.Turn, 1);

@@ -6,19 +6,21 @@
 #include "play/actors.h"
 #include "play/movement.h"
 #include "play/play_frame.h"
+#include "play/undo.h"
 #include "tests/world_stage_text.h"
 #include "world/setup.h"
 #include "world/world.h"
 
 namespace playdriver {
 
-constexpr PlayKeys kNone = {false, false, false, false, false, false};
-constexpr PlayKeys kUp = {true, false, false, false, false, false};
-constexpr PlayKeys kDown = {false, true, false, false, false, false};
-constexpr PlayKeys kLeft = {false, false, true, false, false, false};
-constexpr PlayKeys kRight = {false, false, false, true, false, false};
-constexpr PlayKeys kSpace = {false, false, false, false, true, false};
-constexpr PlayKeys kShift = {false, false, false, false, false, true};
+constexpr PlayKeys kNone = {false, false, false, false, false, false, false};
+constexpr PlayKeys kUp = {true, false, false, false, false, false, false};
+constexpr PlayKeys kDown = {false, true, false, false, false, false, false};
+constexpr PlayKeys kLeft = {false, false, true, false, false, false, false};
+constexpr PlayKeys kRight = {false, false, false, true, false, false, false};
+constexpr PlayKeys kSpace = {false, false, false, false, true, false, false};
+constexpr PlayKeys kShift = {false, false, false, false, false, true, false};
+constexpr PlayKeys kUndo = {false, false, false, false, false, false, true};
 
 // A stage file: area 1, the hero's start, then the item and villager lines ("No,x,y,...").
 inline std::string StageText(int heroX, int heroY, const std::vector<std::string>& items,
@@ -49,8 +51,11 @@ class Stage {
     SetupStagePlay(stageNo);
   }
 
+  // Notes the state at rest after the frame, as the play scene does.
   PlayFrameResult Frame(const PlayKeys& keys = kNone) {
-    return PlayFrameUpdate(keys, spaceHeld_, shiftHeld_);
+    const PlayFrameResult result = PlayFrameUpdate(keys, spaceHeld_, shiftHeld_);
+    NoteRestState();
+    return result;
   }
   void Frames(int count, const PlayKeys& keys = kNone) {
     for (int i = 0; i < count; i++) Frame(keys);
@@ -80,7 +85,7 @@ inline bool HeroOn(int x, int y) {
 inline bool ItemOn(int i, int x, int y) {
   return Items[i].TilePt.x == x && Items[i].TilePt.y == y;
 }
-inline bool AtRestOn(const DPoint& pos, int x, int y) {
+inline bool AtRestOn(DPoint pos, int x, int y) {
   const DPoint rest = TilePosition(x, y);
   return pos.x == rest.x && pos.y == rest.y;
 }

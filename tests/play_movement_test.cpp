@@ -77,7 +77,7 @@ TEST(Steps, HeldArrowWalksExactlyOneTilePerSixFrames) {
 
 TEST(Steps, TwoHeldArrowsShareOneRepeatCounterAndActInTurn) {
   Stage stage(StageText(4, 0, {}));
-  const PlayKeys downRight = {false, true, false, true, false, false};
+  const PlayKeys downRight = {false, true, false, true, false, false, false};
   std::vector<int> turns;
   for (int frame = 0; frame < 12; frame++) {
     stage.Frame(downRight);

@@ -66,6 +66,23 @@ TEST_F(PlayRunner, EscapeDuringTheWipeTakesEffectOnlyAfterIt) {
   EXPECT_FALSE(fs::exists(dir_ / "never.json"));
 }
 
+TEST_F(PlayRunner, StateTellsTheHintWhetherLostAndTheUndoDepth) {
+  ASSERT_EQ(Run("at 40 keys Up\n"
+                "at 41 keys -\n"
+                "at 49 state moved.json\n"
+                "at 49 keys Backspace\n"
+                "at 51 keys -\n"
+                "at 51 state back.json\n"
+                "at 52 escape\n",
+                0),
+            0);
+  const std::string moved = Read("moved.json");
+  EXPECT_TRUE(Has(moved, "\"undoDepth\":1,\"hint\":\"Up\",\"lost\":false")) << moved;
+  const std::string back = Read("back.json");
+  EXPECT_TRUE(Has(back, "\"undoDepth\":0,\"hint\":\"Up\",\"lost\":false")) << back;
+  EXPECT_NE(moved, back);
+}
+
 TEST_F(PlayRunner, ClearedStageRunsBothWindowsAndNinetyNineFramesBetween) {
   if (!fs::exists(kSolver)) GTEST_SKIP() << "kobako-solve is not built";
   ASSERT_EQ(Shell("'" + kSolver + "' '" + kGame.string() + "' sol --stage 0 >/dev/null 2>&1"), 0);

@@ -20,9 +20,15 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #include <vector>
 
 #include "platform/events.h"
+#include "play/advice.h"
 #include "play/clear_sequence.h"
+#include "play/movement.h"
+#include "play/play_frame.h"
+#include "play/search.h"
 #include "play/stage_state.h"
+#include "play/undo.h"
 #include "play/windows.h"
+#include "play/world_state.h"
 #include "scenes/ending.h"
 #include "scenes/pause.h"
 #include "scenes/play_scene.h"
@@ -269,6 +275,131 @@ TEST_F(StageScenes, ShiftOpensThePauseMenuAfterPresentingTheFrame) {
   EXPECT_EQ(CurrentScene, PauseSetupScene);
   EXPECT_EQ(Presents(), 1);
   EXPECT_EQ(ShiftHeld, 1);
+}
+
+// A stage with a block to push, set up as the map starts it.
+void StartBlockStage() {
+  WriteText("data/data03.txt", "@DA,2\r\n@DH,1,4\r\n@DB\r\n0,3,4,110,-1,1,@\r\n@E\r\n");
+  StageNo = 3;
+  SetupStagePlay(3);
+}
+
+// Holds Right until it acts once (the arrows share one repeat counter), then waits for the rest.
+void StepRight(void (*turn)()) {
+  TestBackend().SetKeyDown(Key::Right, true);
+  for (int i = 0; i < 3; i++) turn();
+  TestBackend().SetKeyDown(Key::Right, false);
+  for (int i = 0; i < 8; i++) turn();
+}
+
+TEST_F(StageScenes, RRestartsTheStageWithoutTheMenuAndForgetsTheUndos) {
+  StartBlockStage();
+  const std::string start = PackWorld();
+  StepRight(Turn);
+  StepRight(Turn);
+  ASSERT_EQ(Items[0].TilePt.x, 4) << "a step, then a push";
+  ASSERT_GT(UndoDepth(), 0u);
+  const int presents = Presents();
+  TestBackend().SetKeyDown(Key::R, true);
+  Turn();
+  EXPECT_EQ(PackWorld(), start);
+  EXPECT_EQ(UndoDepth(), 0u);
+  EXPECT_EQ(CurrentScene, PlayScene);
+  EXPECT_EQ(StageIntro, 0) << "no wipe, as from the pause menu";
+  EXPECT_EQ(Presents(), presents + 1);
+  TestBackend().SetKeyDown(Key::R, false);
+  TestBackend().SetKeyDown(Key::Backspace, true);
+  Turn();
+  EXPECT_EQ(PackWorld(), start) << "nothing to take back after a restart";
+}
+
+TEST_F(StageScenes, BackspaceOrZTakesTheLastActionBackOncePerPress) {
+  StartBlockStage();
+  const std::string start = PackWorld();
+  std::vector<std::string> states;
+  for (int step = 0; step < 2; step++) {
+    states.push_back(PackWorld());
+    StepRight(Turn);
+  }
+  ASSERT_EQ(UndoDepth(), 2u);
+  TestBackend().SetKeyDown(Key::Z, true);
+  for (int i = 0; i < 3; i++) Turn();
+  EXPECT_EQ(PackWorld(), states[1]) << "held, it waits before repeating";
+  TestBackend().SetKeyDown(Key::Z, false);
+  Turn();
+  TestBackend().SetKeyDown(Key::Backspace, true);
+  Turn();
+  EXPECT_EQ(PackWorld(), start);
+  TestBackend().SetKeyDown(Key::Backspace, false);
+  StageClear = 1;
+  Clear.ClearCnt = 5;
+  TestBackend().SetKeyDown(Key::R, true);
+  Turn();
+  EXPECT_EQ(Clear.ClearCnt, 6) << "R does nothing in the clear sequence";
+}
+
+// A pit at (1,0) drops the hero into a hedged-in corner; the winning box is at (0,2).
+void StartPitTrapStage() {
+  WriteText("data/data03.txt",
+            "@DA,2\r\n@DH,0,0\r\n@DB\r\n0,1,0,7,1,0\r\n1,8,8,7,0,0\r\n2,7,8,100,-1,1\r\n"
+            "3,8,7,100,-1,1\r\n4,0,2,104,200,1,@\r\n@E\r\n");
+  StageNo = 3;
+  KeyRepeat = 0;
+  SetupStagePlay(3);
+}
+
+int PixelsOf(uint16_t colour) {
+  int count = 0;
+  for (uint16_t pixel : TestBackend().PrimaryPixels()) count += pixel == colour;
+  return count;
+}
+
+TEST_F(StageScenes, DeadEndShowsTheLostLineWithinTwoSecondsUntilAnUndo) {
+  StartPitTrapStage();
+  Turn();
+  EXPECT_FALSE(StageLost());
+  const uint16_t stagePixel = ShownAt(4, 450);
+  ASSERT_NE(stagePixel, 0);
+  TestBackend().SetKeyDown(Key::Right, true);
+  const uint32_t pressed = TestBackend().PeekClock();
+  int frames = 0;
+  for (; frames < 60 && !StageLost(); frames++) {
+    Turn();
+    TestBackend().SetKeyDown(Key::Right, false);
+  }
+  ASSERT_TRUE(StageLost());
+  EXPECT_LE(TestBackend().PeekClock() - pressed, 2000u);
+  EXPECT_EQ(Chara.TilePt.x, 8);
+  Turn();
+  EXPECT_EQ(ShownAt(4, 450), 0) << "the line's dark band";
+  EXPECT_EQ(HintAction(), -1);
+  TestBackend().SetKeyDown(Key::Backspace, true);
+  Turn();
+  EXPECT_FALSE(StageLost());
+  EXPECT_EQ(Chara.TilePt.x, 0);
+  Turn();
+  EXPECT_EQ(ShownAt(4, 450), stagePixel);
+}
+
+TEST_F(StageScenes, HShowsTheNextActionBlinkingForAboutASecond) {
+  constexpr uint16_t kHintInk = Rgb565(255, 224, 0);
+  StartPitTrapStage();
+  Turn();
+  EXPECT_EQ(HintFramesLeft(), 0);
+  EXPECT_EQ(HintAction(), ACTION_DOWN) << "known, not shown";
+  TestBackend().SetKeyDown(Key::H, true);
+  Turn();
+  Turn();
+  EXPECT_GT(PixelsOf(kHintInk), 20) << "the arrow";
+  std::vector<int> shown;
+  for (int frame = 0; frame < 40; frame++) {
+    Turn();
+    if (PixelsOf(kHintInk) > 0) shown.push_back(frame);
+  }
+  EXPECT_EQ(HintFramesLeft(), 0);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_LT(shown.back(), 30) << "gone after about a second, H still held";
+  EXPECT_LT(shown.size(), 20u) << "it blinks";
 }
 
 TEST_F(StageScenes, CtrlSlowsEveryPlayFrameToAtLeast100Milliseconds) {

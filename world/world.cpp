@@ -1,17 +1,17 @@
 #include "world/world.h"
 
-CharaRec Chara;
-ItemRec Items[ITEM_CAPACITY];
-int BMAX = 0;
-VillRec Vills[VILL_CAPACITY];
-int VMAX = 0;
+__thread CharaRec Chara;
+__thread ItemRec Items[ITEM_CAPACITY];
+__thread int BMAX = 0;
+__thread VillRec Vills[VILL_CAPACITY];
+__thread int VMAX = 0;
 
-int TileOffX[TMAX * TMAX];
-int TileOffY[TMAX * TMAX];
-int TileMark[TMAX][TMAX];
+__thread int TileOffX[TMAX * TMAX];
+__thread int TileOffY[TMAX * TMAX];
+__thread int TileMark[TMAX][TMAX];
 
-int StageNo = 0;
-int Area = 0;
+__thread int StageNo = 0;
+__thread int Area = 0;
 
 DPoint TilePosition(int x, int y) {
   const int i = x * TMAX + y;

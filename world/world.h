@@ -50,18 +50,21 @@ struct VillRec {
   TilePoint TilePt;
 };
 
-extern CharaRec Chara;
-extern ItemRec Items[ITEM_CAPACITY];
-extern int BMAX;
-extern VillRec Vills[VILL_CAPACITY];
-extern int VMAX;
+// The world belongs to the thread that plays it: the hint's search plays a copy of its own. It is
+// plain data, so __thread, which needs no per-thread initialiser (thread_local's wrapper calls
+// trip GCC's null-pointer checks).
+extern __thread CharaRec Chara;
+extern __thread ItemRec Items[ITEM_CAPACITY];
+extern __thread int BMAX;
+extern __thread VillRec Vills[VILL_CAPACITY];
+extern __thread int VMAX;
 
-extern int TileOffX[TMAX * TMAX];
-extern int TileOffY[TMAX * TMAX];
-extern int TileMark[TMAX][TMAX];
+extern __thread int TileOffX[TMAX * TMAX];
+extern __thread int TileOffY[TMAX * TMAX];
+extern __thread int TileMark[TMAX][TMAX];
 
-extern int StageNo;
-extern int Area;
+extern __thread int StageNo;
+extern __thread int Area;
 
 // True for a tile on the map.
 inline bool InMap(int x, int y) {

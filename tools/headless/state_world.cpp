@@ -1,6 +1,9 @@
 #include "tools/headless/state_world.h"
 
+#include "play/advice.h"
+#include "play/search.h"
 #include "play/stage_state.h"
+#include "play/undo.h"
 #include "tools/headless/json_members.h"
 #include "world/world.h"
 
@@ -68,5 +71,8 @@ void AppendWorldState(std::string& json) {
       .Int("vmax", VMAX)
       .Raw("hero", Hero())
       .Raw("items", ItemList())
-      .Raw("villagers", VillagerList());
+      .Raw("villagers", VillagerList())
+      .Int("undoDepth", static_cast<int>(UndoDepth()))
+      .Raw("hint", HintAction() >= 0 ? std::string("\"") + ActionName(HintAction()) + "\"" : "null")
+      .Raw("lost", StageLost() ? "true" : "false");
 }

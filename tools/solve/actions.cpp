@@ -1,9 +1,5 @@
 #include "tools/solve/actions.h"
 
-#include "play/movement.h"
-#include "play/stage_state.h"
-#include "tools/solve/world_state.h"
-
 namespace {
 
 void Frame(const PlayKeys& keys, int& spaceHeld, std::vector<PlayKeys>* frames) {
@@ -13,44 +9,6 @@ void Frame(const PlayKeys& keys, int& spaceHeld, std::vector<PlayKeys>* frames) 
 }
 
 }  // namespace
-
-const char* ActionName(int action) {
-  static const char* const kNames[ACTION_COUNT] = {"Up", "Down", "Left", "Right", "Space"};
-  return kNames[action];
-}
-
-bool RunAction(int action, int& spaceHeld, std::vector<PlayKeys>* frames) {
-  PlayKeys keys{};
-  int holdFrames = 1;
-  switch (action) {
-    case ACTION_UP:
-      keys.up = true;
-      break;
-    case ACTION_DOWN:
-      keys.down = true;
-      break;
-    case ACTION_LEFT:
-      keys.left = true;
-      break;
-    case ACTION_RIGHT:
-      keys.right = true;
-      break;
-    default:
-      keys.space = true;
-      break;
-  }
-  // A held arrow acts on the frame in which the repeat counter reaches a multiple of three.
-  if (action != ACTION_SPACE) holdFrames = (3 - KeyRepeat % 3) % 3 + 1;
-  for (int i = 0; i < holdFrames; i++) Frame(keys, spaceHeld, frames);
-  if (StageClear != 0) return true;
-  const PlayKeys none{};
-  for (int i = 0; i < kMaxFramesPerAction; i++) {
-    Frame(none, spaceHeld, frames);
-    if (StageClear != 0) return true;
-    if (WorldAtRest()) return true;
-  }
-  return false;
-}
 
 void RunLeadIn(int stage, int& spaceHeld, std::vector<PlayKeys>* frames) {
   spaceHeld = 0;

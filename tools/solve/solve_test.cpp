@@ -15,10 +15,10 @@
 #include "play/actors.h"
 #include "play/play_frame.h"
 #include "play/stage_state.h"
+#include "play/world_state.h"
 #include "tools/solve/actions.h"
 #include "tools/solve/script.h"
 #include "tools/solve/search.h"
-#include "tools/solve/world_state.h"
 #include "world/setup.h"
 #include "world/world.h"
 
@@ -150,6 +150,54 @@ TEST(Solver, LastStageIsWonByFacingTheDemonLordFromBelowOnly) {
   SolveResult r = SolveStage(10);
   ASSERT_TRUE(r.solvable);
   EXPECT_EQ(r.actions, (std::vector<int>{ACTION_UP, ACTION_UP, ACTION_SPACE}));
+}
+
+// A pit at (1,0) drops the hero into a corner hedged in at (8,8); the winning box is at (0,2).
+std::vector<std::string> PitTrapStage() {
+  return {"@DA,0",          "@DH,0,0",           "@DB",
+          "0,1,0,7,1,0",    "1,8,8,7,0,0",       "2,7,8,100,-1,1",
+          "3,8,7,100,-1,1", "4,0,2,104,200,1,@", "@E"};
+}
+
+TEST(Solver, SearchFromATrapSeesEveryStateAndNoWin) {
+  ScratchStages scratch;
+  scratch.Write(0, PitTrapStage());
+  int spaceHeld = 0;
+  StartStage(0, spaceHeld);
+  const std::string start = PackWorld();
+  const SearchResult winnable = SearchFrom(start, SearchLimits{});
+  ASSERT_TRUE(winnable.solvable);
+  EXPECT_EQ(winnable.actions, (std::vector<int>{ACTION_DOWN, ACTION_SPACE}));
+  ASSERT_EQ(winnable.path.size(), 2u);
+  EXPECT_EQ(winnable.path[0], start);
+  UnpackWorld(start);  // the search leaves the world where it last looked
+  ASSERT_TRUE(RunAction(ACTION_RIGHT, spaceHeld, nullptr));
+  ASSERT_EQ(Chara.TilePt.x, 8);
+  const SearchResult lost = SearchFrom(PackWorld(), SearchLimits{});
+  EXPECT_FALSE(lost.solvable);
+  EXPECT_TRUE(lost.complete);
+  EXPECT_EQ(lost.states, 4u) << "the four facings in the corner";
+}
+
+TEST(Solver, SearchStoppedByItsLimitsIsNotComplete) {
+  ScratchStages scratch;
+  scratch.Write(0, PitTrapStage());
+  int spaceHeld = 0;
+  StartStage(0, spaceHeld);
+  ASSERT_TRUE(RunAction(ACTION_RIGHT, spaceHeld, nullptr));
+  const std::string corner = PackWorld();
+  SearchLimits few;
+  few.maxStates = 2;
+  EXPECT_FALSE(SearchFrom(corner, few).complete);
+  SearchLimits small;
+  small.maxBytes = 1;
+  EXPECT_FALSE(SearchFrom(corner, small).complete);
+  std::atomic<bool> cancel{true};
+  SearchLimits cancelled;
+  cancelled.cancel = &cancel;
+  const SearchResult stopped = SearchFrom(corner, cancelled);
+  EXPECT_FALSE(stopped.complete);
+  EXPECT_EQ(stopped.states, 1u);
 }
 
 TEST(Solver, PackedStateComesBackWhole) {

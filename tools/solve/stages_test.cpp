@@ -10,7 +10,10 @@
 
 #include "platform/backend.h"
 #include "platform/backend_headless.h"
+#include "play/advice.h"
 #include "play/movement.h"
+#include "play/search.h"
+#include "play/stage_state.h"
 #include "tools/solve/script.h"
 #include "tools/solve/search.h"
 #include "world/datafile.h"
@@ -64,6 +67,34 @@ TEST_F(Stages, StagesThreeToTenAskForRealWork) {
     ASSERT_TRUE(results_[stage].solvable) << "stage " << stage;
     EXPECT_GE(results_[stage].actions.size(), 25u) << "stage " << stage;
   }
+}
+
+// H, then what the hint says, from the stage's start to its win: the headless backend finishes
+// every search within the frame that asks, so the hint shows at once.
+TEST_F(Stages, FollowingTheHintWinsInTheSolversNumberOfActions) {
+  for (int stage = 0; stage < StMAX; stage++) {
+    ASSERT_TRUE(results_[stage].solvable) << "stage " << stage;
+    int spaceHeld = 0;
+    StartStage(stage, spaceHeld);
+    ResetAdvice();
+    size_t actions = 0;
+    while (StageClear == 0 && actions <= results_[stage].actions.size()) {
+      UpdateAdvice();
+      AskHint();
+      UpdateAdvice();
+      ASSERT_GT(HintFramesLeft(), 0) << "stage " << stage << " action " << actions;
+      ASSERT_GE(HintAction(), 0);
+      ASSERT_TRUE(RunAction(HintAction(), spaceHeld, nullptr));
+      actions++;
+    }
+    EXPECT_NE(StageClear, 0) << "stage " << stage;
+    EXPECT_EQ(actions, results_[stage].actions.size()) << "stage " << stage;
+    StageClear = 0;
+  }
+  const SearchFigures largest = LargestSearch();
+  std::printf("largest hint search: %zu states, %.1f MiB, %.0f ms\n", largest.states,
+              largest.bytes / 1048576.0, largest.ms);
+  EXPECT_LT(largest.bytes, size_t{64} << 20);
 }
 
 TEST_F(Stages, EverySolutionReplaysToAWin) {

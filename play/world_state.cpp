@@ -1,4 +1,4 @@
-#include "tools/solve/world_state.h"
+#include "play/world_state.h"
 
 #include <cstdint>
 
