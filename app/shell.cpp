@@ -81,6 +81,17 @@ bool ArrowPressedOnce(Key key) {
   return pressed;
 }
 
+void StartPictures(const char* framePicture, const char* backPicture) {
+  Display& display = TheDisplay();
+  display.pictures = std::make_unique<PictureSlots>();
+  PictureSlots& pictures = *display.pictures;
+  pictures.DrawOnto(display.backbuffer);
+  pictures.MakeSurface(&display.frameId, 640, 1000, 0);
+  pictures.ReadBitmap(display.frameId, framePicture);
+  pictures.MakeSurface(&display.backId, SCREEN_W, SCREEN_H, 0);
+  pictures.ReadBitmap(display.backId, backPicture);
+}
+
 void MakeSceneSurface(Surface& surface, int width, int height) {
   // Surfaces belong to an open screen: before the display is up, or after its release, none.
   surface = TheDisplay().screen.IsOpen() ? Surface(width, height) : Surface();

@@ -60,6 +60,10 @@ bool KeyPressedOnce(Key key, int& held);
 // The same for an arrow key in the menus, whose held flag is its ArrowBit in ArrowHeld.
 bool ArrowPressedOnce(Key key);
 
+// Makes the picture slots, drawing onto the back buffer, with the two shared pictures in slots
+// frameId (640 x 1000) and backId (the screen's size).
+void StartPictures(const char* framePicture, const char* backPicture);
+
 // Remakes a scene surface at width x height, black.
 void MakeSceneSurface(Surface& surface, int width, int height);
 // Lets a scene surface go.

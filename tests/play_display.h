@@ -17,13 +17,7 @@ inline void OpenStageDisplay(const char* framePicture, const char* backPicture) 
   display.screen.Open();
   display.backbuffer = Surface(SCREEN_W, SCREEN_H);
   display.font = Font(20, 12);
-  display.pictures = std::make_unique<PictureSlots>();
-  PictureSlots& pictures = *display.pictures;
-  pictures.DrawOnto(display.backbuffer);
-  pictures.MakeSurface(&display.frameId, 640, 1000, 0);
-  pictures.ReadBitmap(display.frameId, framePicture);
-  pictures.MakeSurface(&display.backId, SCREEN_W, SCREEN_H, 0);
-  pictures.ReadBitmap(display.backId, backPicture);
+  StartPictures(framePicture, backPicture);
 }
 
 // Lets the stage surfaces go too, and closes the screen.
