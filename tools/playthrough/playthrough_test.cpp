@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "gfx/picture_names.h"
 #include "tools/playthrough/compose.h"
 
 namespace {
@@ -246,6 +247,67 @@ TEST_F(Playthrough, WholeGameFromLogoToEndingAndBackToAFreshMap) {
   for (const char* picture : {"title", "select", "play_00", "message_00", "ending"}) {
     EXPECT_EQ(Read(dir_ / (std::string(picture) + ".png")).substr(1, 3), "PNG") << picture;
   }
+}
+
+// The symbols the game draws as they are in every language: the pause menu's cursor.
+constexpr char32_t kSymbols[] = U"★";
+
+// Whether a line of UTF-8 holds nothing but ASCII and the symbols.
+bool AsciiOrSymbols(const std::string& line) {
+  const std::u32string symbols = kSymbols;
+  for (size_t i = 0; i < line.size();) {
+    const unsigned char lead = static_cast<unsigned char>(line[i]);
+    if (lead < 0x80) {
+      i++;
+      continue;
+    }
+    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    char32_t c = lead & (0xFF >> (length + 1));
+    for (int k = 1; k < length && i + k < line.size(); k++) c = (c << 6) | (line[i + k] & 0x3F);
+    if (symbols.find(c) == std::u32string::npos) return false;
+    i += length;
+  }
+  return true;
+}
+
+// With LANGUAGE=en the whole game draws English only, and its pictures with words come from the
+// English set: with the shared ones removed from the game folder, every frame is what it is with
+// them there.
+TEST_F(Playthrough, WholeGameInEnglishDrawsEnglishTextAndPictures) {
+  ASSERT_EQ(Shell("'" + kSolver + "' '" + kBuild + "/game' '" + dir_.string() + "/sol' >/dev/null"),
+            0);
+  std::string script, error;
+  ASSERT_TRUE(ComposePlaythrough((dir_ / "sol").string(), &script, &error)) << error;
+  Write("script.txt", script);
+  fs::copy(kBuild + "/game", dir_ / "game", fs::copy_options::recursive);
+  ASSERT_TRUE(fs::is_directory(dir_ / "game" / "en")) << "the English set is built";
+  for (const char* picture : PICTURES_WITH_WORDS) {
+    ASSERT_TRUE(fs::exists(dir_ / "game" / "en" / picture)) << picture;
+    ASSERT_TRUE(fs::remove(dir_ / "game" / picture)) << picture;
+  }
+  const std::string english = "env -u LC_ALL -u LC_MESSAGES -u KOBAKO_LANGUAGE LANG=C LANGUAGE=en ";
+  auto run = [&](const std::string& data, const std::string& name) {
+    const std::string log = (dir_ / (name + ".out")).string();
+    const int code = Shell("cd '" + dir_.string() + "' && " + english + wrapper_ + " '" + kRunner +
+                           "' --data '" + data + "' --frame-log " + name + ".frames --text-log " +
+                           name + ".texts script.txt >'" + log + "' 2>&1");
+    EXPECT_EQ(code, 0) << Read(log);
+  };
+  run((dir_ / "game").string(), "english_only");
+  run(kBuild + "/game", "shared_too");
+
+  const std::string frames = Read(dir_ / "english_only.frames");
+  EXPECT_GT(frames.size(), 100000u);
+  EXPECT_EQ(frames.find("not loaded"), std::string::npos);
+  EXPECT_TRUE(frames == Read(dir_ / "shared_too.frames")) << "a picture came from the shared set";
+
+  const std::string texts = Read(dir_ / "english_only.texts");
+  std::istringstream lines(texts);
+  int count = 0;
+  for (std::string line; std::getline(lines, line); count++) {
+    ASSERT_TRUE(AsciiOrSymbols(line)) << line;
+  }
+  EXPECT_GT(count, 500) << "every window's text, frame by frame";
 }
 
 }  // namespace
