@@ -13,6 +13,7 @@ const char kHelp[] =
     "usage: kobako [--help | --version]\n"
     "A tile puzzle game: arrows walk, Space opens, Shift pauses, Escape quits.\n"
     "KOBAKO_DATA=FOLDER plays from another data folder; KOBAKO_DEBUG=1 prints the debug output.\n"
+    "KOBAKO_LANGUAGE=ja|en picks the language; else LANGUAGE, LC_ALL, LC_MESSAGES, LANG do.\n"
     "The stages cleared are kept in $XDG_DATA_HOME/kobako/progress (~/.local/share/kobako).\n";
 
 }  // namespace

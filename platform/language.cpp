@@ -131,7 +131,9 @@ void StartLanguage() {
   const std::string chosen = ChooseLanguage(
       WishesFromEnvironment(),
       [&localeFolder](const std::string& name) { return HasCatalogue(localeFolder, name); });
-  if (chosen != GAME_LANGUAGE) UseLanguage(chosen, localeFolder);
+  if (chosen != GAME_LANGUAGE && UseLanguage(chosen, localeFolder)) {
+    DebugLine("language: " + chosen + ", its texts from " + localeFolder);
+  }
 }
 
 const std::string& CurrentLanguage() {
