@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -59,13 +59,15 @@ std::string ReadSource(const std::filesystem::path& path) {
   return text.str();
 }
 
-// The slots of the "@M" records a message source holds.
+// The slots of the "@M" records a message source holds, each at the start of a line.
 std::set<int> MessageSlots(const std::string& source) {
   std::set<int> slots;
-  const std::regex record("(^|\n)@M([0-9]+),");
-  for (auto it = std::sregex_iterator(source.begin(), source.end(), record);
-       it != std::sregex_iterator(); ++it) {
-    slots.insert(std::stoi((*it)[2]));
+  std::istringstream lines(source);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("@M", 0) == 0 && line.size() > 2 &&
+        std::isdigit(static_cast<unsigned char>(line[2]))) {
+      slots.insert(std::stoi(line.substr(2)));
+    }
   }
   return slots;
 }
