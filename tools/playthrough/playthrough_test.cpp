@@ -254,22 +254,15 @@ TEST_F(Playthrough, WholeGameFromLogoToEndingAndBackToAFreshMap) {
 }
 
 // The symbols the game draws as they are in every language: the pause menu's cursor.
-constexpr char32_t kSymbols[] = U"★";
+const char* const kSymbols[] = {"★"};
 
 // Whether a line of UTF-8 holds nothing but ASCII and the symbols.
-bool AsciiOrSymbols(const std::string& line) {
-  const std::u32string symbols = kSymbols;
-  for (size_t i = 0; i < line.size();) {
-    const unsigned char lead = static_cast<unsigned char>(line[i]);
-    if (lead < 0x80) {
-      i++;
-      continue;
-    }
-    const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
-    char32_t c = lead & (0xFF >> (length + 1));
-    for (int k = 1; k < length && i + k < line.size(); k++) c = (c << 6) | (line[i + k] & 0x3F);
-    if (symbols.find(c) == std::u32string::npos) return false;
-    i += length;
+bool AsciiOrSymbols(std::string line) {
+  for (const std::string symbol : kSymbols) {
+    for (size_t at; (at = line.find(symbol)) != std::string::npos;) line.erase(at, symbol.size());
+  }
+  for (char c : line) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
   }
   return true;
 }
