@@ -5,6 +5,7 @@
 
 #include "app/shell.h"
 #include "platform/clock.h"
+#include "platform/language.h"
 #include "platform/random.h"
 #include "platform/tune.h"
 #include "scenes/logo.h"
@@ -25,6 +26,9 @@ int BringUp() {
   Display& display = TheDisplay();
   if (!display.screen.Open()) return NoDisplay("cannot set the 640 x 480 display");
   display.backbuffer = Surface(SCREEN_W, SCREEN_H);
+  // Before the font, which sets Latin text otherwise, and the message file, whose own version
+  // in the language is found first.
+  StartLanguage();
   display.font = Font(20, 12);
   Srand(static_cast<unsigned>(MsSinceStart()));
   CurrentScene = LogoSetupScene;

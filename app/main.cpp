@@ -12,7 +12,8 @@ namespace {
 const char kHelp[] =
     "usage: kobako [--help | --version]\n"
     "A tile puzzle game: arrows walk, Space opens, Shift pauses, Escape quits.\n"
-    "KOBAKO_DATA=FOLDER plays from another data folder; KOBAKO_DEBUG=1 prints the debug output.\n"
+    "KOBAKO_DATA=FOLDER: another data folder; KOBAKO_LANGUAGE=ja|en: the language (else the "
+    "desktop's); KOBAKO_DEBUG=1: the debug output.\n"
     "The stages cleared are kept in $XDG_DATA_HOME/kobako/progress (~/.local/share/kobako).\n";
 
 }  // namespace

@@ -16,3 +16,7 @@ constexpr char PICTURE_ENDING[] = "img/end.bmp";
 // A stage's background, by its area number; pictures are drawn for areas 0 to AREA_PICTURES - 1.
 constexpr char PICTURE_AREA_BACK[] = "img/back%d.bmp";
 constexpr int AREA_PICTURES = 10;
+// The pictures that hold words: kobako-assetgen draws them again for every language, into the
+// language's folder, where the game finds them first.
+constexpr const char* PICTURES_WITH_WORDS[] = {PICTURE_LOGO, PICTURE_OPENING_PAGES, PICTURE_SELECT,
+                                               PICTURE_CLEAR, PICTURE_ENDING};

@@ -17,7 +17,8 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 for file in bin/kobako share/kobako/data/data00.txt share/kobako/data/mes.txt \
   share/kobako/img/hero.bmp share/kobako/img/select.BMP share/kobako/sound/kel.mid \
-  share/kobako/icons/kobako-64.png \
+  share/kobako/icons/kobako-64.png share/kobako/en/data/mes.txt share/kobako/en/img/kelball.bmp \
+  share/locale/en/LC_MESSAGES/kobako.mo \
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml; do
   [ -f "$usr/$file" ] || fail "missing $file"
 done
@@ -80,4 +81,11 @@ grep -q "StartupWMClass=kobako" "$usr/share/applications/$id.desktop" ||
 grep -q "_NET_WM_ICON(CARDINAL) =" "$props" || fail "the window has no icon: $(cat "$props")"
 grep -q "Width: 1024" "$props" && grep -q "Height: 768" "$props" ||
   fail "without a window manager the window does not cover the screen: $(cat "$props")"
+
+# In English the installed program finds its catalogue beside it, in share/locale.
+KOBAKO_LANGUAGE=en xvfb-run -a -n 141 -s "-screen 0 1024x768x24" bash "$probe" "$usr/bin/kobako" \
+  "$log" "$props" || fail "the installed program failed in English: $(head -c 500 "$log")"
+grep -q "language: en, its texts from $usr/share/locale" "$log" ||
+  fail "the installed program did not play in English: $(head -c 500 "$log")"
 echo "check_install: installed layout, desktop entry and metainfo are good"
+

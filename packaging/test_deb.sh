@@ -39,6 +39,8 @@ root=$work/root
 dpkg -x "${debs[0]}" "$root"
 for file in usr/games/kobako usr/share/games/kobako/data/data00.txt \
   usr/share/games/kobako/img/hero.bmp usr/share/games/kobako/sound/kel.mid \
+  usr/share/games/kobako/en/data/mes.txt usr/share/games/kobako/en/img/OP_pic.bmp \
+  usr/share/locale/en/LC_MESSAGES/kobako.mo \
   usr/share/applications/org.kobako.Kobako.desktop usr/share/metainfo/org.kobako.Kobako.metainfo.xml \
   usr/share/icons/hicolor/256x256/apps/kobako.png usr/share/man/man6/kobako.6.gz; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"

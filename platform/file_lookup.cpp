@@ -13,6 +13,7 @@
 namespace {
 
 bool dataFolderGone = false;
+std::string languageFolder;
 
 std::vector<std::string> SplitPath(const std::string& name) {
   std::vector<std::string> parts;
@@ -70,22 +71,35 @@ std::string FindEntry(const std::string& dir, const std::string& part) {
   return found;
 }
 
-}  // namespace
-
-void ForgetDataFolder() {
-  dataFolderGone = true;
-}
-
-std::string FindFileNoCase(const char* name) {
-  if (name == nullptr || name[0] == '\0') return std::string();
-  const std::string path(name);
-  if (dataFolderGone && path[0] != '/') return std::string();
+// The name's parts one after the other, each in whatever case it has on disk.
+std::string FindExact(const std::string& path) {
   std::string current = (path[0] == '/' || path[0] == '\\') ? "/" : "";
   for (const std::string& part : SplitPath(path)) {
     current = FindEntry(current, part);
     if (current.empty()) return current;
   }
   return current;
+}
+
+}  // namespace
+
+void ForgetDataFolder() {
+  dataFolderGone = true;
+}
+
+void SetLanguageFolder(const std::string& folder) {
+  languageFolder = folder;
+}
+
+std::string FindFileNoCase(const char* name) {
+  if (name == nullptr || name[0] == '\0') return std::string();
+  const std::string path(name);
+  if (dataFolderGone && path[0] != '/') return std::string();
+  if (!languageFolder.empty() && path[0] != '/' && path[0] != '\\') {
+    std::string found = FindExact(languageFolder + "/" + path);
+    if (!found.empty()) return found;
+  }
+  return FindExact(path);
 }
 
 bool IsDataRelativeName(const char* name) {

@@ -9,6 +9,7 @@
 #include "platform/debug.h"
 #include "platform/font_lookup.h"
 #include "platform/glyph_cells.h"
+#include "platform/language.h"
 
 namespace {
 
@@ -61,6 +62,35 @@ int FitToCell(TTF_Font* font, int cellHeight) {
   return (cellHeight - TTF_FontHeight(font)) / 2;
 }
 
+// From the top of the tallest Latin letter to the foot of the deepest, in pixels at the face's
+// present size, and the tallest letter's height over the baseline.
+int LatinExtent(TTF_Font* font, int* tallest) {
+  int top = 0, foot = 0;
+  for (uint32_t c : {U'l', U'A', U'd', U'!', U'g', U'y', U'j', U'p', U'q'}) {
+    int minx, maxx, minY, maxY, advance;
+    if (TTF_GlyphMetrics32(font, c, &minx, &maxx, &minY, &maxY, &advance) == 0) {
+      top = std::max(top, maxY);
+      foot = std::min(foot, minY);
+    }
+  }
+  *tallest = top;
+  return top - foot;
+}
+
+// The face is sized for ideographs, and Latin descenders reach below their foot, out of the cell:
+// Latin text gets the face at the largest size whose letters fit the cell from the top of "l" to
+// the foot of "g", a pixel to spare above and below. Returns where a rendered glyph's top row
+// goes in the cell.
+int FitLatinToCell(TTF_Font* font, int cellHeight) {
+  const int room = std::max(cellHeight - 2, 1);
+  int size = cellHeight, tallest = 0;
+  TTF_SetFontSize(font, size);
+  while (LatinExtent(font, &tallest) > room && size > 1) TTF_SetFontSize(font, --size);
+  const int extent = LatinExtent(font, &tallest);
+  const int baseline = (cellHeight - extent) / 2 + tallest;
+  return baseline - TTF_FontAscent(font);
+}
+
 }  // namespace
 
 GlyphCells::GlyphCells(int cellHeight, int halfWidth, bool bold, const char* face)
@@ -81,10 +111,20 @@ GlyphCells::GlyphCells(int cellHeight, int halfWidth, bool bold, const char* fac
   }
   if (bold) TTF_SetFontStyle(ttf_, TTF_STYLE_BOLD);
   glyphTop_ = FitToCell(ttf_, cellHeight_);
+  // Japanese text keeps its letters as they always were; another language's text is Latin and
+  // gets a face that keeps its descenders in the cell.
+  if (CurrentLanguage() != GAME_LANGUAGE) {
+    latin_ = TTF_OpenFontIndex(file.path.c_str(), cellHeight_, file.index);
+    if (latin_ != nullptr) {
+      if (bold) TTF_SetFontStyle(latin_, TTF_STYLE_BOLD);
+      latinTop_ = FitLatinToCell(latin_, cellHeight_);
+    }
+  }
 }
 
 GlyphCells::~GlyphCells() {
   if (ttf_ != nullptr) TTF_CloseFont(ttf_);
+  if (latin_ != nullptr) TTF_CloseFont(latin_);
 }
 
 const std::vector<uint8_t>& GlyphCells::CellMask(uint32_t codePoint, bool fullWidth) {
@@ -98,13 +138,14 @@ std::vector<uint8_t> GlyphCells::RenderMask(uint32_t codePoint, bool fullWidth) 
   if (ttf_ == nullptr) return {};
   const int cellW = CellWidth(fullWidth);
   std::vector<uint8_t> mask(static_cast<size_t>(cellW) * cellHeight_, 0);
-  SDL_Surface* glyph = TTF_RenderGlyph32_Solid(ttf_, codePoint, SDL_Color{255, 255, 255, 255});
+  TTF_Font* face = !fullWidth && latin_ != nullptr ? latin_ : ttf_;
+  SDL_Surface* glyph = TTF_RenderGlyph32_Solid(face, codePoint, SDL_Color{255, 255, 255, 255});
   if (glyph == nullptr) return mask;
   if (glyph->w > 0 && glyph->h > 0 && glyph->format->BytesPerPixel == 1 &&
       SDL_LockSurface(glyph) == 0) {
     // Centred in its cell; a glyph wider than the cell is squeezed to the width asked for.
     const int offX = glyph->w <= cellW ? (cellW - glyph->w) / 2 : 0;
-    const int offY = glyphTop_;
+    const int offY = face == latin_ ? latinTop_ : glyphTop_;
     const auto* pixels = static_cast<const uint8_t*>(glyph->pixels);
     for (int y = 0; y < cellHeight_; ++y) {
       const int gy = y - offY;

@@ -25,7 +25,9 @@ struct GlyphCells {
   int cellHeight_;
   int halfWidth_;
   int fullWidth_;
-  int glyphTop_ = 0;  // where a rendered glyph's top row lands in the cell
+  int glyphTop_ = 0;           // where a rendered glyph's top row lands in the cell
+  TTF_Font* latin_ = nullptr;  // half-width glyphs of a language other than Japanese
+  int latinTop_ = 0;           // where a rendered glyph of latin_ lands in the cell
   TTF_Font* ttf_ = nullptr;
   // The message windows redraw their text every frame: each glyph is rendered once.
   std::unordered_map<uint64_t, std::vector<uint8_t>> masks_;

@@ -5,10 +5,13 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 #include "platform/glyph_cells.h"
 
 namespace {
+
+TextWatcher textWatcher;
 
 // Text drawn without a font comes out in these cells.
 GlyphCells& PlainCells() {
@@ -126,7 +129,12 @@ std::string Utf8(std::u32string_view text) {
   return out;
 }
 
+void WatchText(TextWatcher watcher) {
+  textWatcher = std::move(watcher);
+}
+
 void DrawText(Surface& surface, const Font& font, std::u32string_view text, Point at, Pixel ink) {
+  if (textWatcher) textWatcher(at, text);
   DrawRun(surface, font.Cells(), at.x, at.y, text, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX},
           ink);
 }
@@ -146,6 +154,7 @@ void DrawTextCentred(Surface& surface, const Font& font, std::u32string_view tex
     const std::u32string_view line = text.substr(lineStart, i - lineStart);
     const int64_t x = (int64_t{area.left} + area.right - TextWidth(cells, line)) / 2;
     if (y < INT32_MAX && x > INT32_MIN && x < INT32_MAX) {
+      if (textWatcher) textWatcher(Point{static_cast<int>(x), static_cast<int>(y)}, line);
       DrawRun(surface, cells, static_cast<int>(x), static_cast<int>(y), line, area, ink);
     }
     y += cells.CellHeight();

@@ -2,6 +2,7 @@
 // katakana and a full-width one (twice as wide) for every other character, drawn with a
 // TrueType Japanese face; and one-pixel lines.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,5 +41,9 @@ void DrawText(Surface& surface, const Font& font, std::u32string_view text, Poin
 // cell high each from its top, clipped to the area.
 void DrawTextCentred(Surface& surface, const Font& font, std::u32string_view text, Rect area,
                      Pixel ink);
+// Every line of text drawn from now on is also handed to the watcher with its first cell's
+// top-left (the headless runner's text log); an empty watcher stops it.
+using TextWatcher = std::function<void(Point at, std::u32string_view line)>;
+void WatchText(TextWatcher watcher);
 // A one-pixel line in `ink`, `to` itself left out.
 void DrawLine(Surface& surface, Point from, Point to, Pixel ink);

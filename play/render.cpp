@@ -1,6 +1,7 @@
 #include "play/render.h"
 
 #include "app/shell.h"
+#include "platform/language.h"
 #include "platform/text.h"
 #include "play/advice.h"
 #include "play/movement.h"
@@ -58,8 +59,8 @@ void DrawCell(Display& display, int x, int y) {
 constexpr Pixel kHintInk = Rgb565(255, 224, 0);
 constexpr Pixel kLostInk = Rgb565(240, 240, 240);
 constexpr Pixel kLostBand = Rgb565(0, 0, 0);
-constexpr char32_t kLostText[] =
-    U"もう くりあ できません（Backspace：ひとつもどす　R：はじめから）";
+constexpr const char* kLostText =
+    Untranslated("もう くりあ できません（Backspace：ひとつもどす　R：はじめから）");
 
 // The middle of the hero's floor tile on the screen.
 Point HeroTileMiddle() {
@@ -116,7 +117,8 @@ void RenderAdvice() {
   Display& display = TheDisplay();
   if (StageLost()) {
     display.backbuffer.Fill(Rect{0, 440, 640, 462}, kLostBand);
-    DrawText(display.backbuffer, display.font, kLostText, Point{60, 443}, kLostInk);
+    DrawText(display.backbuffer, display.font, CodePoints(Translated(kLostText)), Point{60, 443},
+             kLostInk);
   }
   const int frames = HintFramesLeft();
   // On for five frames, off for five.

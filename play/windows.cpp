@@ -8,6 +8,7 @@
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
+#include "platform/language.h"
 #include "platform/sjis.h"
 #include "platform/text.h"
 #include "play/animation.h"
@@ -26,30 +27,34 @@ constexpr int RESCUE_LEVEL_STEP = 12;
 uint32_t RescueTime = 0;
 uint32_t MessageTime = 0;
 
-const std::u32string& RescueText(int stage) {
-  static const std::u32string sister = U"おねーさんをたすけた！";
-  static const std::u32string grandpa = U"おじーさんをたすけた！";
-  static const std::u32string angel = U"てんしさまをたすけた！";
-  static const std::u32string girl = U"おんなのこをたすけた！";
-  static const std::u32string demon = U"まおうをほかくした！";
+std::u32string RescueText(int stage) {
+  const char* sister = Untranslated("おねーさんをたすけた！");
+  const char* grandpa = Untranslated("おじーさんをたすけた！");
+  const char* angel = Untranslated("てんしさまをたすけた！");
+  const char* girl = Untranslated("おんなのこをたすけた！");
+  const char* demon = Untranslated("まおうをほかくした！");
+  const char* text = demon;
   switch (stage) {
     case 0:
     case 3:
     case 6:
-      return sister;
+      text = sister;
+      break;
     case 1:
     case 7:
-      return grandpa;
+      text = grandpa;
+      break;
     case 2:
     case 5:
     case 9:
-      return angel;
+      text = angel;
+      break;
     case 4:
     case 8:
-      return girl;
-    default:
-      return demon;
+      text = girl;
+      break;
   }
+  return CodePoints(Translated(text));
 }
 
 // One more full-width character (or CR LF pair) every five frames: the text shows two more

@@ -4,6 +4,7 @@
 
 #include "app/shared_objects.h"
 #include "app/shell.h"
+#include "platform/language.h"
 #include "platform/text.h"
 #include "play/play_frame.h"
 #include "scenes/logo.h"
@@ -13,9 +14,10 @@
 
 int32_t PauseCursor = 0;
 int32_t PauseLevel = 0;
-const std::u32string PauseTexts[PAUSE_ENTRY_COUNT] = {U"このままつづける？", U"はじめから？",
-                                                      U"せんたくにもどる？", U"たいとるにもどる？",
-                                                      U"げぇむおわる？"};
+const char* const PauseTexts[PAUSE_ENTRY_COUNT] = {
+    Untranslated("このままつづける？"), Untranslated("はじめから？"),
+    Untranslated("せんたくにもどる？"), Untranslated("たいとるにもどる？"),
+    Untranslated("げぇむおわる？")};
 
 namespace {
 
@@ -41,8 +43,8 @@ void BlendPanel() {
 
 void DrawPauseTexts(Display& display) {
   for (int i = 0; i < PAUSE_ENTRY_COUNT; i++) {
-    DrawText(display.backbuffer, display.font, PauseTexts[i], {220, 50 + 20 * i},
-             i == PauseCursor ? kChosenColor : kTextColor);
+    DrawText(display.backbuffer, display.font, CodePoints(Translated(PauseTexts[i])),
+             {220, 50 + 20 * i}, i == PauseCursor ? kChosenColor : kTextColor);
   }
   DrawText(display.backbuffer, display.font, kPauseStar, {190, 50 + 20 * PauseCursor},
            kChosenColor);

@@ -7,7 +7,7 @@
 set -euo pipefail
 play=(build-essential cmake pkg-config
   libsdl2-dev libsdl2-mixer-dev libfluidsynth-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev libx11-dev
-  fonts-komatuna fonts-ipafont-gothic timgm6mb-soundfont)
+  fonts-komatuna fonts-ipafont-gothic timgm6mb-soundfont gettext)
 testing=(clang clang-format libclang-rt-14-dev libgtest-dev libbenchmark-dev debhelper dpkg-dev lintian
   xvfb xauth x11-utils appstream desktop-file-utils fonts-dejavu-core valgrind)
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/language.h"
 #include "platform/sjis.h"
 #include "platform/text.h"
 
@@ -172,6 +173,27 @@ TEST(TextLayout, BiggerFontsHonourTheirCellSize) {
   DrawText(alone.surface(), big, U"国", {10, 10}, kInk);
   const Rect ink = alone.BoundsOf(kInk);
   EXPECT_GE(ink.bottom - ink.top, 40);
+}
+
+// The rows of a descender that reach the cell's foot are cut there, so a "g" inked in the cell's
+// last row has lost its tail: Japanese sets letters as it always has, another language keeps
+// the whole "g" within the cell, a row to spare, and "l" and "A" whole on top too.
+TEST(TextLayout, LatinTextOfAnotherLanguageKeepsItsDescenders) {
+  auto inkOf = [](const char32_t* text) {
+    const Font font(20, 12);
+    Canvas c(100, 60);
+    DrawText(c.surface(), font, text, {10, 20}, kInk);
+    return c.BoundsOf(kInk);
+  };
+  ASSERT_TRUE(UseLanguage("en", KOBAKO_BINARY_DIR "/game/locale")) << "the catalogue is built";
+  const Rect english = inkOf(U"gypjq");
+  const Rect tall = inkOf(U"lAd");
+  ASSERT_TRUE(UseLanguage(GAME_LANGUAGE, ""));
+  const Rect japanese = inkOf(U"gypjq");
+  EXPECT_EQ(japanese.bottom, 40) << "a Japanese cell cuts the descenders";
+  EXPECT_LE(english.bottom, 39);
+  EXPECT_GT(english.bottom - tall.top, 14) << "the letters stay large enough to read";
+  EXPECT_GE(tall.top, 20);
 }
 
 TEST(TextLayout, BoldDrawsThickerStrokes) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/shared_objects.h"
+#include "platform/language.h"
 #include "platform/text.h"
 #include "scenes/logo.h"
 #include "scenes/pause.h"
@@ -188,12 +189,30 @@ TEST_F(Pause, MenuTextsAreTheFiveQuestions) {
                                              "せんたくにもどる？", "たいとるにもどる？",
                                              "げぇむおわる？"};
   for (int i = 0; i < PAUSE_ENTRY_COUNT; i++) {
-    EXPECT_EQ(Utf8(PauseTexts[i]), expected[i]);
+    EXPECT_STREQ(PauseTexts[i], expected[i]);
     // Each fits the panel (from x 170, 280 wide), drawn from x 220 in the game's cells of 12.
     int cells = 0;
-    for (char32_t c : PauseTexts[i]) cells += CellsOf(c);
+    for (char32_t c : CodePoints(PauseTexts[i])) cells += CellsOf(c);
     EXPECT_LE(220 + 12 * cells, 170 + 280) << i;
   }
+}
+
+TEST_F(Pause, EnglishEntriesAreDrawnAndFitThePanelToo) {
+  Open();
+  Turn();
+  const std::vector<uint16_t> japanese = TestBackend().PrimaryPixels();
+  ASSERT_TRUE(UseLanguage("en", KOBAKO_BINARY_DIR "/game/locale")) << "the catalogue is built";
+  for (int i = 0; i < PAUSE_ENTRY_COUNT; i++) {
+    const std::u32string entry = CodePoints(Translated(PauseTexts[i]));
+    EXPECT_NE(Utf8(entry), PauseTexts[i]) << i;
+    int cells = 0;
+    for (char32_t c : entry) cells += CellsOf(c);
+    EXPECT_LE(220 + 12 * cells, 170 + 280) << Utf8(entry);
+  }
+  Turn();
+  const std::vector<uint16_t> english = TestBackend().PrimaryPixels();
+  ASSERT_TRUE(UseLanguage(GAME_LANGUAGE, ""));
+  EXPECT_NE(english, japanese);
 }
 
 }  // namespace

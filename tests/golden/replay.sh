@@ -6,6 +6,8 @@
 # Comment lines at the top of NAME.script say how it runs:
 #   # runner: OPTIONS     more options for kobako-headless, e.g. --stage 3
 #   # remove: PATH...     files deleted from a copy of the game folder before the run
+#   # env: VAR=VALUE...   the environment's language settings (it runs in the C locale, so in
+#                         Japanese, unless they say otherwise)
 # NAME.progress, when there is one, is the progress the run starts from. The log gets one more
 # line at its end, "exit CODE", the runner's exit code.
 set -euo pipefail
@@ -20,6 +22,7 @@ trap 'rm -rf "$work"' EXIT
 data=$build/game
 options=$(sed -n 's/^# runner: //p' "$script")
 remove=$(sed -n 's/^# remove: //p' "$script")
+settings=$(sed -n 's/^# env: //p' "$script")
 if [ -n "$remove" ]; then
   cp -r "$data" "$work/game"
   data=$work/game
@@ -33,8 +36,9 @@ fi
 mkdir "$work/run"
 code=0
 # shellcheck disable=SC2086 # the options are words
-(cd "$work/run" && "$build/kobako-headless" --data "$data" $options --frame-log "$work/log" \
-  "$script") >"$work/output" 2>&1 || code=$?
+(cd "$work/run" && env -u LC_ALL -u LC_MESSAGES -u KOBAKO_LANGUAGE LANGUAGE= LANG=C $settings \
+  "$build/kobako-headless" --data "$data" $options --frame-log "$work/log" "$script") \
+  >"$work/output" 2>&1 || code=$?
 echo "exit $code" >>"$work/log"
 
 if [ "${3:-}" = --update ]; then

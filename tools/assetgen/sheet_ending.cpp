@@ -28,7 +28,7 @@ void Sky(Canvas& c) {
 }
 
 void Homecoming(Canvas& c) {
-  DrawTextCentered(c, 320, 40, "そのご……", Caption(32));
+  DrawTextCentered(c, 320, 40, Translated("そのご……"), Caption(32), 620);
   Cloud(c, 110, 120, 120), Cloud(c, 520, 100, 100);
   Hills(c, 330, 16, 0.012, 0.8, MakeRgb(110, 180, 90), 511, 470);
   for (int i = 0; i < 4; ++i) {
@@ -48,7 +48,8 @@ void Homecoming(Canvas& c) {
   for (int i = 0; i < 7; ++i)
     c.PasteScaled(DrawFigure(kCrowd[i], kFaceDown, i % 3), 14 + i * 84, 300, 2);
   c.PasteScaled(DrawFigure(Who::kDog, kFaceLeft, 1), 540, 362, 2);
-  DrawTextCentered(c, 320, 452, "みんな　ぶじに　むらへ　かえってきた！", Caption(24));
+  DrawTextCentered(c, 320, 452, Translated("みんな　ぶじに　むらへ　かえってきた！"), Caption(24),
+                   620);
 }
 
 void DemonReformed(Canvas& c) {
@@ -59,38 +60,41 @@ void DemonReformed(Canvas& c) {
   c.PasteScaled(DrawFigure(Who::kDemonCaptured, kFaceDown, 0), 320 - 34 * 3, top + 40, 3);
   c.PasteScaled(DrawFigure(Who::kMonster, kFaceLeft, 0), 420, top + 110, 2);
   c.PasteScaled(DrawFigure(Who::kHero, kFaceRight, 0), 80, top + 110, 2);
-  DrawTextCentered(c, 320, top + 300, "つかまった　まおうは　すっかり　はんせいして", Caption(24));
-  DrawTextCentered(c, 320, top + 336, "いまでは　むらの　はたけを　たがやしている。", Caption(24));
+  DrawTextCentered(c, 320, top + 300, Translated("つかまった　まおうは　すっかり　はんせいして"),
+                   Caption(24), 620);
+  DrawTextCentered(c, 320, top + 336, Translated("いまでは　むらの　はたけを　たがやしている。"),
+                   Caption(24), 620);
 }
 
 void Cast(Canvas& c) {
   const int top = 1000;
-  DrawTextCentered(c, 320, top, "とうじょう　じんぶつ", Caption(32));
+  DrawTextCentered(c, 320, top, Translated("とうじょう　じんぶつ"), Caption(32), 620);
   struct Entry {
     Who who;
     const char* name;
   };
-  static const Entry kCast[] = {{Who::kHero, "ゆうしゃ"},
-                                {Who::kSister, "おねーさん"},
-                                {Who::kGrandfather, "おじーさん"},
-                                {Who::kAngel, "てんしさま"},
-                                {Who::kGirl, "おんなのこ"},
-                                {Who::kDemonLord, "まおう"},
-                                {Who::kVillageMan, "むらのひと"},
-                                {Who::kVillageWoman, "むらのひと"},
-                                {Who::kDog, "いぬ"},
-                                {Who::kMonster, "もんばん"}};
+  static const Entry kCast[] = {{Who::kHero, Untranslated("ゆうしゃ")},
+                                {Who::kSister, Untranslated("おねーさん")},
+                                {Who::kGrandfather, Untranslated("おじーさん")},
+                                {Who::kAngel, Untranslated("てんしさま")},
+                                {Who::kGirl, Untranslated("おんなのこ")},
+                                {Who::kDemonLord, Untranslated("まおう")},
+                                {Who::kVillageMan, Untranslated("むらのひと")},
+                                {Who::kVillageWoman, Untranslated("むらのひと")},
+                                {Who::kDog, Untranslated("いぬ")},
+                                {Who::kMonster, Untranslated("もんばん")}};
   for (int i = 0; i < 10; ++i) {
     const int cx = 64 + (i % 5) * 128, y = top + 50 + (i / 5) * 170;
     c.PasteScaled(DrawFigure(kCast[i].who, kFaceDown, 0), cx - 68, y, 2);
-    DrawTextCentered(c, cx, y + 124, kCast[i].name, Caption(20));
+    DrawTextCentered(c, cx, y + 124, Translated(kCast[i].name), Caption(20), 124);
   }
 }
 
 void Staff(Canvas& c) {
   const int top = 1400;
   DrawTextCentered(c, 320, top, "kobako", Caption(40));
-  DrawTextCentered(c, 320, top + 60, "プログラム・え・おんがく: kobako チーム", Caption(22));
+  DrawTextCentered(c, 320, top + 60, Translated("プログラム・え・おんがく: kobako チーム"),
+                   Caption(22), 620);
 }
 
 void Finale(Canvas& c) {
@@ -110,7 +114,7 @@ void Finale(Canvas& c) {
   t.fill = MakeRgb(255, 250, 190), t.fillBottom = MakeRgb(250, 170, 60);
   t.outline = MakeRgb(90, 30, 40), t.outlineWidth = 3;
   t.shadow = MakeRgb(20, 10, 30), t.shadowOffset = 3;
-  DrawTextCentered(c, 320, top + 360, "おしまい", t);
+  DrawTextCentered(c, 320, top + 360, Translated("おしまい"), t, 600);
 }
 
 }  // namespace

@@ -112,8 +112,8 @@ void TextPanel(Canvas& c, int y, const char* line1, const char* line2) {
   DrawPanel(c, 0, y, 530, 100, s);
   TextStyle t;
   t.cellHeight = 24, t.cellWidth = 12, t.fill = MakeRgb(60, 40, 40), t.supersample = 3;
-  DrawTextCentered(c, 265, y + 20, line1, t);
-  DrawTextCentered(c, 265, y + 56, line2, t);
+  DrawTextCentered(c, 265, y + 20, Translated(line1), t, 500);
+  DrawTextCentered(c, 265, y + 56, Translated(line2), t, 500);
 }
 
 }  // namespace
@@ -156,9 +156,12 @@ Canvas DrawOpeningPages() {
     Frame(pages[p]);
     sheet.Paste(pages[p], 0, kPicH * p, false);
   }
-  TextPanel(sheet, 700, "まおうが　むらの　みんなを", "こばこに　とじこめて　しまった！");
-  TextPanel(sheet, 800, "こばこは　せかいじゅうに", "ちらばって　しまったらしい……");
-  TextPanel(sheet, 900, "はこを　あけて　みんなを　たすけよう！", "さあ、しゅっぱつだ！");
+  TextPanel(sheet, 700, Untranslated("まおうが　むらの　みんなを"),
+            Untranslated("こばこに　とじこめて　しまった！"));
+  TextPanel(sheet, 800, Untranslated("こばこは　せかいじゅうに"),
+            Untranslated("ちらばって　しまったらしい……"));
+  TextPanel(sheet, 900, Untranslated("はこを　あけて　みんなを　たすけよう！"),
+            Untranslated("さあ、しゅっぱつだ！"));
   return sheet;
 }
 

@@ -59,7 +59,7 @@ void MapBackground(Canvas& c) {
   DrawPanel(c, 16, 424, 190, 40, s);
   TextStyle t;
   t.cellHeight = 22, t.cellWidth = 11, t.fill = MakeRgb(90, 50, 30);
-  DrawTextCentered(c, 111, 433, "せかいの　ちず", t);
+  DrawTextCentered(c, 111, 433, Translated("せかいの　ちず"), t, 176);
 }
 
 void Village(Canvas& c, int x, int y, int frame) {
@@ -138,7 +138,7 @@ void ClearedLabel(Canvas& c) {
   TextStyle t;
   t.cellHeight = 16, t.cellWidth = 8, t.fill = MakeRgb(255, 255, 240);
   t.outline = MakeRgb(120, 20, 30), t.outlineWidth = 1;
-  DrawTextCentered(v, 50, 4, "クリア", t);
+  DrawTextCentered(v, 50, 4, Translated("クリア"), t, 78);
   c.Paste(v, 0, 578);
 }
 

@@ -2,6 +2,7 @@
 // two title entries) and img/clear.bmp (the lettering that falls in when a stage is won).
 #include <cmath>
 
+#include "platform/text.h"
 #include "tools/assetgen/panel.h"
 #include "tools/assetgen/pictures.h"
 #include "tools/assetgen/text.h"
@@ -87,7 +88,7 @@ void TitleEntry(Canvas& c, int x, int y, int w, const char* text, int state) {
   s.fillBottom = state == 0 ? MakeRgb(170, 180, 210) : MakeRgb(255, 210, 60);
   s.outline = state == 0 ? MakeRgb(40, 40, 80) : MakeRgb(110, 40, 20);
   s.outlineWidth = 2;
-  DrawTextCentered(c, x + w / 2, y + 8, text, s);
+  DrawTextCentered(c, x + w / 2, y + 8, text, s, w - 24);
 }
 
 }  // namespace
@@ -96,19 +97,28 @@ Canvas DrawKelball() {
   Canvas sheet(480, 600);
   for (int n = 0; n < 16; ++n) Ball(sheet, 80 * (n % 6), 80 * (n / 6), n);
   // The title: こばこ 大作戦 on the upper row, おたすけ below.
-  static const char* kGlyphs[] = {"こ", "ば", "こ", "大", "作", "戦", "お", "た", "す", "け"};
+  std::vector<std::string> glyphs = Pieces(Untranslated("こ ば こ 大 作 戦"), 6);
+  for (const std::string& piece : Pieces(Untranslated("お た す け"), 4)) glyphs.push_back(piece);
+  // The logo sets the upper row as two groups of three with a gap between them; six narrow
+  // letters (one Latin word) move towards the gap so that they read as one evenly spaced word.
+  bool oneWord = true;
+  for (int i = 0; i < 6; ++i)
+    oneWord =
+        oneWord && CodePoints(glyphs[i]).size() == 1 && CellsOf(CodePoints(glyphs[i])[0]) == 1;
+  static const int kWordShift[] = {0, 10, 20, -20, -10, 0};
   for (int i = 0; i < 10; ++i) {
     const int x = 80 * (i % 6), y = 240 + 100 * (i / 6);
     TextStyle s = i < 3   ? BigLetter(MakeRgb(255, 200, 120), MakeRgb(240, 80, 60), 70)
                   : i < 6 ? BigLetter(MakeRgb(255, 250, 160), MakeRgb(250, 170, 30), 70)
                           : BigLetter(MakeRgb(200, 250, 230), MakeRgb(60, 180, 200), 64);
     Canvas piece(80, 100);
-    DrawTextCentered(piece, 39, i < 6 ? 12 : 16, kGlyphs[i], s);
+    const int shift = i < 6 && oneWord ? kWordShift[i] : 0;
+    DrawTextCentered(piece, 39 + shift, i < 6 ? 12 : 16, glyphs[i], s, 78);
     sheet.Paste(piece, x, y);
   }
   for (int state = 0; state < 3; ++state) {
-    TitleEntry(sheet, 0, 440 + 50 * state, 184, "はじめる", state);
-    TitleEntry(sheet, 200, 440 + 50 * state, 140, "おわる", state);
+    TitleEntry(sheet, 0, 440 + 50 * state, 184, Translated("はじめる"), state);
+    TitleEntry(sheet, 200, 440 + 50 * state, 140, Translated("おわる"), state);
   }
   return sheet;
 }
@@ -116,12 +126,12 @@ Canvas DrawKelball() {
 Canvas DrawClearPicture() {
   Canvas sheet(640, 480);
   // Five pieces of 60 pixels that fall in one after the other: one letter each.
-  static const char* kGlyphs[] = {"ク", "リ", "ア", "ー", "！"};
+  const std::vector<std::string> glyphs = Pieces(Untranslated("ク リ ア ー ！"), 5);
   for (int i = 0; i < 5; ++i) {
     Canvas piece(60, 80);
     TextStyle s = BigLetter(MakeRgb(255, 255, 190), MakeRgb(255, 150, 40), 50);
     s.outline = MakeRgb(150, 30, 40);
-    DrawTextCentered(piece, 30, 12, kGlyphs[i], s);
+    DrawTextCentered(piece, 30, 12, glyphs[i], s, 58);
     sheet.Paste(piece, 60 * i, 0);
   }
   return sheet;

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 
+#include "platform/language.h"
 #include "platform/text.h"
 
 namespace assetgen {
@@ -107,9 +110,44 @@ void DrawText(Canvas& canvas, int x, int y, const std::string& utf8, const TextS
   }
 }
 
+TextStyle Fitted(const std::string& utf8, const TextStyle& style, int maxWidth) {
+  const int width = TextWidth(utf8, style);
+  if (maxWidth <= 0 || width <= maxWidth || style.cellWidth <= 0) return style;
+  TextStyle fitted = style;
+  const int cells = width / style.cellWidth;
+  fitted.cellWidth = std::max(1, maxWidth / cells);
+  if (fitted.cellWidth * 3 < style.cellWidth * 2) {
+    fitted.cellHeight =
+        std::max(8, style.cellHeight * fitted.cellWidth * 3 / (style.cellWidth * 2));
+  }
+  return fitted;
+}
+
 void DrawTextCentered(Canvas& canvas, int cx, int y, const std::string& utf8,
-                      const TextStyle& style) {
-  DrawText(canvas, cx - TextWidth(utf8, style) / 2, y, utf8, style);
+                      const TextStyle& style, int maxWidth) {
+  const TextStyle fitted = Fitted(utf8, style, maxWidth);
+  // Smaller letters keep the middle of the line where it was.
+  const int top = y + (style.cellHeight - fitted.cellHeight) / 2;
+  DrawText(canvas, cx - TextWidth(utf8, fitted) / 2, top, utf8, fitted);
+}
+
+std::vector<std::string> Pieces(const char* japanese, size_t count) {
+  const std::string text = Translated(japanese);
+  std::vector<std::string> pieces;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t space = text.find(' ', start);
+    const size_t end = space == std::string::npos ? text.size() : space;
+    if (end > start) pieces.push_back(text.substr(start, end - start));
+    if (space == std::string::npos) break;
+    start = space + 1;
+  }
+  if (pieces.size() != count) {
+    std::fprintf(stderr, "kobako-assetgen: \"%s\" in %s has %zu pieces, not %zu\n", text.c_str(),
+                 CurrentLanguage().c_str(), pieces.size(), count);
+    std::exit(1);
+  }
+  return pieces;
 }
 
 }  // namespace assetgen

@@ -1,9 +1,11 @@
-// Japanese lettering for the pictures, drawn with the game's own font stack (the platform's
-// drawing context) at a larger size, smoothed by drawing it bigger and shrinking it.
+// Lettering for the pictures, in the language being drawn, drawn with the game's own font stack
+// (the platform's drawing context) at a larger size, smoothed by drawing it bigger and shrinking
+// it.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "platform/language.h"
 #include "tools/assetgen/raster.h"
 
 namespace assetgen {
@@ -24,8 +26,14 @@ struct TextStyle {
 int TextWidth(const std::string& utf8, const TextStyle& style);
 // Draws with (x, y) the top-left corner of the first glyph cell.
 void DrawText(Canvas& canvas, int x, int y, const std::string& utf8, const TextStyle& style);
-// Centred on cx.
+// Centred on cx. Text wider than maxWidth (when given) is set in narrower cells, and smaller
+// letters once the cells get narrower than two thirds, so that it fits.
 void DrawTextCentered(Canvas& canvas, int cx, int y, const std::string& utf8,
-                      const TextStyle& style);
+                      const TextStyle& style, int maxWidth = 0);
+// The style that sets the text within maxWidth (the style itself when it fits already).
+TextStyle Fitted(const std::string& utf8, const TextStyle& style, int maxWidth);
+// The translated text's pieces, one a space apart; exits with a complaint when the catalogue
+// gives another number of pieces than the picture has room for.
+std::vector<std::string> Pieces(const char* japanese, size_t count);
 
 }  // namespace assetgen

@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+
 TEST(DataGen, StageFileGetsCrLfLineEndsAndKeepsListLayout) {
   DataGenResult r = ConvertDataText("@DA,1\n@DB\n0,2,3,104,-1,1\n1,5,5,4,7,1,@\n@E\n");
   ASSERT_TRUE(r.ok) << r.error;
@@ -41,4 +48,52 @@ TEST(DataGen, RejectsCarriageReturnsInTheSource) {
 TEST(DataGen, CountsTwoByteCharactersAsFullWidth) {
   EXPECT_EQ(MessageLineWidth("ab"), 2);
   EXPECT_EQ(MessageLineWidth("\x82\xa8\x82\xcb"), 4);
+}
+
+namespace {
+
+std::string ReadSource(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The slots of the "@M" records a message source holds, each at the start of a line.
+std::set<int> MessageSlots(const std::string& source) {
+  std::set<int> slots;
+  std::istringstream lines(source);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("@M", 0) == 0 && line.size() > 2 &&
+        std::isdigit(static_cast<unsigned char>(line[2]))) {
+      slots.insert(std::stoi(line.substr(2)));
+    }
+  }
+  return slots;
+}
+
+}  // namespace
+
+// content/mes.txt is the game's own, Japanese; every content/LANG/mes.txt is a language's. Each
+// message of the one has its counterpart in every other, and all of them fit the window.
+TEST(DataGen, EveryMessageHasItsCounterpartInEveryLanguageAndAllFit) {
+  namespace fs = std::filesystem;
+  const fs::path content = fs::path(KOBAKO_SOURCE_DIR) / "content";
+  const std::string japanese = ReadSource(content / "mes.txt");
+  const DataGenResult own = ConvertDataText(japanese);
+  ASSERT_TRUE(own.ok) << own.error;
+  const std::set<int> slots = MessageSlots(japanese);
+  EXPECT_EQ(slots.size(), 12u);
+  int languages = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(content)) {
+    const fs::path messages = entry.path() / "mes.txt";
+    if (!entry.is_directory() || !fs::exists(messages)) continue;
+    SCOPED_TRACE(messages.string());
+    languages++;
+    const std::string translated = ReadSource(messages);
+    const DataGenResult result = ConvertDataText(translated);
+    EXPECT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(MessageSlots(translated), slots);
+  }
+  EXPECT_GE(languages, 1) << "no language beside Japanese in " << content;
 }

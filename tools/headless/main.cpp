@@ -1,5 +1,5 @@
 // kobako-headless [--data DIR] [--stage N] [--seed N] [--flatten FILE] [--progress FILE]
-//                 [--frame-log FILE] SCRIPT
+//                 [--frame-log FILE] [--text-log FILE] SCRIPT
 // Runs the game from its normal start on the headless backend and follows the script (see
 // script.h). Exits with the game's exit code, 0 at the script's end, or 3 when a "when" waits in
 // vain. The game seeds its random numbers from the time since the program started; the runner
@@ -7,13 +7,15 @@
 // run repeats exactly. --flatten writes the steps as they ran, each at its own frame number.
 // The progress is kept only with --progress, in FILE, never in the player's file, so that a run
 // repeats unless asked to carry on from the one before. --frame-log writes a line for every picture
-// shown, debug line and start of the tune (HeadlessBackend::SetFrameLog).
+// shown, debug line and start of the tune (HeadlessBackend::SetFrameLog); --text-log a line for
+// every line of text drawn: the frame it is drawn for, where, and the text in UTF-8.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "app/entry.h"
@@ -24,6 +26,7 @@
 #include "platform/progress_file.h"
 #include "platform/random.h"
 #include "platform/script.h"
+#include "platform/text.h"
 #include "scenes/scene_names.h"
 #include "tools/headless/start_stage.h"
 #include "tools/headless/state_json.h"
@@ -40,12 +43,13 @@ struct Options {
   std::string flatPath;      // --flatten: where to write the steps as run, at their own frames
   std::string progressPath;  // --progress: where the stage map's progress is kept
   std::string frameLogPath;  // --frame-log: where every picture shown is logged
+  std::string textLogPath;   // --text-log: where every text drawn is logged
 };
 
 int Usage(const char* why) {
   std::fprintf(stderr,
                "kobako-headless: %s\nusage: kobako-headless [--data DIR] [--stage N] [--seed N] "
-               "[--flatten FILE] [--progress FILE] [--frame-log FILE] SCRIPT\n",
+               "[--flatten FILE] [--progress FILE] [--frame-log FILE] [--text-log FILE] SCRIPT\n",
                why);
   return 2;
 }
@@ -66,6 +70,8 @@ bool ParseOptions(int argc, char** argv, Options* options) {
       options->progressPath = argv[++i];
     } else if (arg == "--frame-log" && i + 1 < argc) {
       options->frameLogPath = argv[++i];
+    } else if (arg == "--text-log" && i + 1 < argc) {
+      options->textLogPath = argv[++i];
     } else if (arg == "--seed" && i + 1 < argc) {
       char* end = nullptr;
       unsigned long seed = std::strtoul(argv[++i], &end, 10);
@@ -185,6 +191,11 @@ int main(int argc, char** argv) {
     frameLog = std::fopen(options.frameLogPath.c_str(), "wb");
     if (frameLog == nullptr) return Usage(("cannot write " + options.frameLogPath).c_str());
   }
+  std::FILE* textLog = nullptr;
+  if (!options.textLogPath.empty()) {
+    textLog = std::fopen(options.textLogPath.c_str(), "wb");
+    if (textLog == nullptr) return Usage(("cannot write " + options.textLogPath).c_str());
+  }
   std::error_code cd;
   fs::current_path(options.dataDir, cd);
   if (cd) return Usage(("cannot enter " + options.dataDir).c_str());
@@ -196,6 +207,13 @@ int main(int argc, char** argv) {
   Runner runner(std::move(script), backend);
   if (!options.flatPath.empty()) runner.Flatten(options.flatPath);
   backend.SetPresentHook([&runner](int presents) { runner.AfterPresent(presents); });
+  if (textLog != nullptr) {
+    // Text is drawn into the frame that will be presented next.
+    WatchText([textLog, &backend](Point at, std::u32string_view line) {
+      std::fprintf(textLog, "%d %d,%d %s\n", backend.PresentCount() + 1, at.x, at.y,
+                   Utf8(line).c_str());
+    });
+  }
 
   int failure = BringUp();
   if (failure != 0) return failure;

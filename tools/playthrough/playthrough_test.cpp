@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "gfx/picture_names.h"
 #include "tools/playthrough/compose.h"
 
 namespace {
@@ -181,6 +182,14 @@ class Playthrough : public ScratchFolder {
     }
     return nodes;
   }
+  // script.txt: the whole game, composed from the solver's solutions.
+  void WriteWholeGameScript() {
+    ASSERT_EQ(
+        Shell("'" + kSolver + "' '" + kBuild + "/game' '" + dir_.string() + "/sol' >/dev/null"), 0);
+    std::string script, error;
+    ASSERT_TRUE(ComposePlaythrough((dir_ / "sol").string(), &script, &error)) << error;
+    Write("script.txt", script);
+  }
   const std::string kBuild = KOBAKO_BINARY_DIR;
   const std::string kRunner = kBuild + "/kobako-headless";
   const std::string kSolver = kBuild + "/tools/solve/kobako-solve";
@@ -188,11 +197,7 @@ class Playthrough : public ScratchFolder {
 };
 
 TEST_F(Playthrough, WholeGameFromLogoToEndingAndBackToAFreshMap) {
-  ASSERT_EQ(Shell("'" + kSolver + "' '" + kBuild + "/game' '" + dir_.string() + "/sol' >/dev/null"),
-            0);
-  std::string script, error;
-  ASSERT_TRUE(ComposePlaythrough((dir_ / "sol").string(), &script, &error)) << error;
-  Write("script.txt", script);
+  ASSERT_NO_FATAL_FAILURE(WriteWholeGameScript());
   const std::string log = (dir_ / "runner.log").string();
   int code = Shell("cd '" + dir_.string() + "' && " + wrapper_ + " '" + kRunner + "' --data '" +
                    kBuild + "/game' script.txt >'" + log + "' 2>&1");
@@ -246,6 +251,67 @@ TEST_F(Playthrough, WholeGameFromLogoToEndingAndBackToAFreshMap) {
   for (const char* picture : {"title", "select", "play_00", "message_00", "ending"}) {
     EXPECT_EQ(Read(dir_ / (std::string(picture) + ".png")).substr(1, 3), "PNG") << picture;
   }
+}
+
+// The symbols the game draws as they are in every language: the pause menu's cursor.
+const char* const kSymbols[] = {"★"};
+
+// Whether a line of UTF-8 holds nothing but ASCII and the symbols.
+bool AsciiOrSymbols(std::string line) {
+  for (const std::string symbol : kSymbols) {
+    for (size_t at; (at = line.find(symbol)) != std::string::npos;) line.erase(at, symbol.size());
+  }
+  for (char c : line) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// With LANGUAGE=en the whole game draws English only, and its pictures with words come from the
+// English set: with the shared ones removed from the game folder, every frame is what it is with
+// them there.
+TEST_F(Playthrough, WholeGameInEnglishDrawsEnglishTextAndPictures) {
+  ASSERT_NO_FATAL_FAILURE(WriteWholeGameScript());
+  fs::copy(kBuild + "/game", dir_ / "game", fs::copy_options::recursive);
+  ASSERT_TRUE(fs::is_directory(dir_ / "game" / "en")) << "the English set is built";
+  for (const char* picture : PICTURES_WITH_WORDS) {
+    ASSERT_TRUE(fs::exists(dir_ / "game" / "en" / picture)) << picture;
+    ASSERT_TRUE(fs::remove(dir_ / "game" / picture)) << picture;
+  }
+  const std::string english = "env -u LC_ALL -u LC_MESSAGES -u KOBAKO_LANGUAGE LANG=C LANGUAGE=en ";
+  auto run = [&](const std::string& data, const std::string& name) {
+    const std::string log = (dir_ / (name + ".out")).string();
+    const int code = Shell("cd '" + dir_.string() + "' && " + english + wrapper_ + " '" + kRunner +
+                           "' --data '" + data + "' --frame-log " + name + ".frames --text-log " +
+                           name + ".texts script.txt >'" + log + "' 2>&1");
+    EXPECT_EQ(code, 0) << Read(log);
+  };
+  run((dir_ / "game").string(), "english_only");
+  run(kBuild + "/game", "shared_too");
+
+  // The debug lines name the folders, which differ; the pictures shown must not.
+  auto pictures = [](const std::string& log) {
+    std::istringstream lines(log);
+    std::string shown;
+    for (std::string line; std::getline(lines, line);) {
+      if (line.rfind("debug ", 0) != 0) shown += line + "\n";
+    }
+    return shown;
+  };
+  const std::string frames = Read(dir_ / "english_only.frames");
+  EXPECT_EQ(frames.find("not loaded"), std::string::npos);
+  const std::string shown = pictures(frames);
+  EXPECT_GT(shown.size(), 100000u);
+  EXPECT_TRUE(shown == pictures(Read(dir_ / "shared_too.frames")))
+      << "a picture came from the shared set";
+
+  const std::string texts = Read(dir_ / "english_only.texts");
+  std::istringstream lines(texts);
+  int count = 0;
+  for (std::string line; std::getline(lines, line); count++) {
+    ASSERT_TRUE(AsciiOrSymbols(line)) << line;
+  }
+  EXPECT_GT(count, 500) << "every window's text, frame by frame";
 }
 
 }  // namespace
