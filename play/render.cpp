@@ -59,8 +59,7 @@ void DrawCell(Display& display, int x, int y) {
 constexpr Pixel kHintInk = Rgb565(255, 224, 0);
 constexpr Pixel kLostInk = Rgb565(240, 240, 240);
 constexpr Pixel kLostBand = Rgb565(0, 0, 0);
-constexpr const char* kLostText =
-    Untranslated("もう くりあ できません（Backspace：ひとつもどす　R：はじめから）");
+constexpr const char* kLostText = Untranslated("もう くりあ できません（Backspace か R）");
 
 // The middle of the hero's floor tile on the screen.
 Point HeroTileMiddle() {

@@ -372,6 +372,11 @@ TEST_F(StageScenes, DeadEndShowsTheLostLineWithinTwoSecondsUntilAnUndo) {
   EXPECT_EQ(Chara.TilePt.x, 8);
   Turn();
   EXPECT_EQ(ShownAt(4, 450), 0) << "the line's dark band";
+  int inkAtTheRight = 0;
+  for (int y = 443; y < 462; y++) {
+    for (int x = 600; x < 640; x++) inkAtTheRight += ShownAt(x, y) != 0;
+  }
+  EXPECT_EQ(inkAtTheRight, 0) << "the line ends well inside the screen";
   EXPECT_EQ(HintAction(), -1);
   TestBackend().SetKeyDown(Key::Backspace, true);
   Turn();
