@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   HeadlessBackend backend;
   SetBackend(&backend);
   if (report) {
-    std::fputs(StageReport().c_str(), stdout);
+    std::fputs(StageReport(only).c_str(), stdout);
     return 0;
   }
 

@@ -342,7 +342,7 @@ std::vector<std::string> RuleBreaks(int stage, const StageFigures& figures,
   return breaks;
 }
 
-std::string StageReport() {
+std::string StageReport(int only) {
   std::string out;
   char line[512];
   StageFigures figures[StMAX];
@@ -350,6 +350,14 @@ std::string StageReport() {
   unsigned mechanics[StMAX] = {};
   out += "stage moves frames   states dead  first fatal moves / item kinds\n";
   for (int stage = 0; stage < StMAX; stage++) {
+    if (only >= 0 && stage != only) {
+      int spaceHeld = 0;
+      StartStage(stage, spaceHeld);
+      if (StageNo == stage) Survey(figures[stage]);
+      mechanics[stage] = figures[stage].mechanics;
+      figures[stage].missing = true;
+      continue;
+    }
     figures[stage] = MeasureStage(stage);
     const StageFigures& f = figures[stage];
     if (f.missing) {

@@ -70,5 +70,6 @@ std::vector<std::string> RuleBreaks(int stage, const StageFigures& figures,
                                     const std::vector<Necessity>& necessity,
                                     const std::vector<FirstMeeting>& meetings);
 
-// The whole report on the stages in the working directory, as printed.
-std::string StageReport();
+// The whole report on the stages in the working directory, as printed; with only >= 0, the
+// figures of that stage alone (the others are only looked at for their mechanics).
+std::string StageReport(int only = -1);
