@@ -299,6 +299,9 @@ std::vector<FirstMeeting> FirstMeetings(const unsigned (&mechanics)[StMAX]) {
 std::vector<std::string> RuleBreaks(int stage, const StageFigures& figures,
                                     const std::vector<Necessity>& necessity,
                                     const std::vector<FirstMeeting>& meetings) {
+  // The mechanics a stage combines; chests and empty boxes come first, alone, on every order.
+  constexpr unsigned kCombined =
+      (1u << MECH_BLOCK) | (1u << MECH_SNARE) | (1u << MECH_PIT) | (1u << MECH_SWITCH);
   std::vector<std::string> breaks;
   auto range = [&](const char* role, int low, int high) {
     if (figures.actions < low || figures.actions > high) {
@@ -316,9 +319,13 @@ std::vector<std::string> RuleBreaks(int stage, const StageFigures& figures,
                        MechanicNames(meeting.alsoNew) + " on " + std::to_string(meeting.orders) +
                        " orders");
     }
+    if ((meeting.alsoAsks & kCombined) != 0) {
+      breaks.push_back(std::string(MechanicName(meeting.mechanic)) + " met asking also for " +
+                       MechanicNames(meeting.alsoAsks & kCombined) + " on " +
+                       std::to_string(meeting.orders) + " orders");
+    }
   }
-  const unsigned combined = figures.mechanics & ((1u << MECH_BLOCK) | (1u << MECH_SNARE) |
-                                                 (1u << MECH_PIT) | (1u << MECH_SWITCH));
+  const unsigned combined = figures.mechanics & kCombined;
   if (lesson) {
     range("a lesson", 10, 30);
     if (figures.fatal.size() > 1)

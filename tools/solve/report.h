@@ -63,7 +63,8 @@ struct FirstMeeting {
 std::vector<FirstMeeting> FirstMeetings(const unsigned (&mechanics)[StMAX]);
 
 // The rules a teaching stage set keeps, as broken by this stage: lessons (the first meeting of a
-// mechanic on some order) 10 to 30 moves, one kind of fatal move and nothing else new; stages
+// mechanic on some order) 10 to 30 moves, one kind of fatal move, nothing else new and no other
+// block, snare, pit or switch; stages
 // that combine two mechanics 25 to 40 moves, at most 60 % dead ends, none before move 7; the
 // last stage 40 to 60 moves; every element needed; no way to lose but pushing a block.
 std::vector<std::string> RuleBreaks(int stage, const StageFigures& figures,

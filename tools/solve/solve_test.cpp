@@ -392,6 +392,12 @@ TEST(Report, RulesBrokenAreNamed) {
   idle.what = "block (1,1)";
   EXPECT_EQ(RuleBreaks(7, lesson, {idle}, {meeting}).size(), 4u)
       << "too short, two kinds of fatal move, lost by a walk, an idle block";
+  lesson.actions = 12;
+  lesson.fatal = {"push"};
+  meeting.alsoAsks = (1u << MECH_SWITCH) | (1u << MECH_CHEST);
+  EXPECT_EQ(RuleBreaks(7, lesson, {}, {meeting}).size(), 1u) << "the block met with a switch";
+  meeting.alsoAsks = 1u << MECH_CHEST;
+  EXPECT_TRUE(RuleBreaks(7, lesson, {}, {meeting}).empty()) << "chests are met alone before";
 
   StageFigures both = lesson;
   both.actions = 30;
