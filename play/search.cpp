@@ -249,3 +249,58 @@ SearchResult SearchFrom(const std::string& start, const SearchLimits& limits) {
   result.bytes = store.Bytes();
   return result;
 }
+
+StateGraph ExploreFrom(const std::string& start, const SearchLimits& limits) {
+  StateGraph graph;
+  StateStore store(start);
+  store.Find(start);
+  store.Add(-1, 0);
+  graph.depth.push_back(0);
+  bool dropped = false;
+  std::vector<PlayKeys> frames;
+  TilePoint before[ITEM_CAPACITY];
+  for (int32_t head = 0; head < static_cast<int32_t>(store.Count()); head++) {
+    const std::string from = store.Decode(head);
+    for (int action = 0; action < ACTION_COUNT; action++) {
+      UnpackWorld(from);
+      const int items = BMAX;
+      for (int i = 0; i < items; i++) before[i] = Items[i].TilePt;
+      Move move;
+      move.kind = action == ACTION_SPACE ? MOVE_OPEN : MOVE_WALK;
+      frames.clear();
+      int held = 0;
+      const bool rests = RunAction(action, held, &frames);
+      move.frames = static_cast<uint16_t>(std::min<size_t>(frames.size(), UINT16_MAX));
+      if (rests && StageClear != 0) {
+        move.to = kMoveWins;
+      } else if (rests) {
+        for (int i = 0; action != ACTION_SPACE && i < items && i < BMAX; i++) {
+          if (ItemKind(Items[i]) != kMovable ||
+              (Items[i].TilePt.x == before[i].x && Items[i].TilePt.y == before[i].y)) {
+            continue;
+          }
+          move.kind = MOVE_PUSH;
+          for (int j = 0; j < BMAX; j++) {
+            if (j != i && Items[j].Item != 0 && Items[j].TilePt.x == Items[i].TilePt.x &&
+                Items[j].TilePt.y == Items[i].TilePt.y) {
+              move.onto = static_cast<int8_t>(ItemKind(Items[j]));
+            }
+          }
+        }
+        const std::string packed = PackWorld();
+        int32_t to = store.Find(packed);
+        if (to < 0 && store.Count() < limits.maxStates) {
+          to = static_cast<int32_t>(store.Count());
+          store.Add(head, static_cast<uint8_t>(action));
+          graph.depth.push_back(graph.depth[head] + 1);
+        } else if (to < 0) {
+          dropped = true;
+        }
+        move.to = to == head ? kMoveIdle : to;
+      }
+      graph.moves.push_back(move);
+    }
+  }
+  graph.complete = !dropped;
+  return graph;
+}

@@ -44,3 +44,27 @@ struct SearchResult {
 // Searches from the packed state start (PackWorld) of the stage StageNo names, in the calling
 // thread's world, which is left in whatever state the search tried last.
 SearchResult SearchFrom(const std::string& start, const SearchLimits& limits);
+
+// Every state at rest the stage can reach, and where each move leads: what kobako-solve's report
+// measures dead ends, the fastest win and the kinds of fatal moves on.
+enum MoveKind : uint8_t { MOVE_WALK, MOVE_PUSH, MOVE_OPEN };
+constexpr int32_t kMoveIdle = -1;  // the move changes nothing, or never comes to rest
+constexpr int32_t kMoveWins = -2;
+
+struct Move {
+  int32_t to = kMoveIdle;  // the state it leads to, or kMoveIdle or kMoveWins
+  uint16_t frames = 0;     // the frames it takes, the key's included
+  MoveKind kind = MOVE_WALK;
+  int8_t onto = -1;  // a push: the kind of the item the block now stands on, else -1
+};
+
+struct StateGraph {
+  bool complete = false;       // every state reachable was kept
+  std::vector<Move> moves;     // ACTION_COUNT per state, state 0 the start
+  std::vector<int32_t> depth;  // the fewest moves from the start
+  size_t States() const { return depth.size(); }
+};
+
+// Explores every state at rest reachable from start (PackWorld), wins included, with the rules
+// SearchFrom drives; stops, incomplete, at limits.maxStates.
+StateGraph ExploreFrom(const std::string& start, const SearchLimits& limits);

@@ -311,6 +311,16 @@ TEST(SelectSheet, ClearedLabelOverlapKeepsTheNodePictureClean) {
   EXPECT_GT(label, 1000);
 }
 
+TEST(SelectSheet, ShoreAroundTheCompassRoseIsOnlySandSeaAndGrass) {
+  // Nothing red stands between the island's south-east shore and the rose below it.
+  const Canvas c = DrawSelectSheet();
+  for (int y = 360; y < 452; ++y)
+    for (int x = 540; x < 620; ++x) {
+      const Rgb p = c.Get(x, y);
+      EXPECT_FALSE(p.r > 150 && p.g < 120 && p.b < 120) << x << "," << y;
+    }
+}
+
 TEST(SelectSheet, CursorLeavesTheClearedLabelUncovered) {
   // scenes/select.cpp: the label (0, 578)-(100, 600) at the node's corner + (0, 20), the cursor
   // cells (64 x 64 from (512, 480)) at + (20, 10); the cursor is drawn last.

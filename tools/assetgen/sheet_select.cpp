@@ -52,7 +52,6 @@ void MapBackground(Canvas& c) {
   rose.Polygon({{580, 400}, {586, 424}, {580, 448}, {574, 424}});
   rose.Polygon({{556, 424}, {580, 418}, {604, 424}, {580, 430}});
   PaintLit(c, rose, MakeRgb(240, 220, 160));
-  c.FillRect(578, 384, 5, 8, MakeRgb(200, 60, 50));
   PanelStyle s;
   s.fillTop = MakeRgb(250, 240, 210), s.fillBottom = MakeRgb(236, 216, 176);
   s.border = MakeRgb(140, 90, 50), s.borderWidth = 3, s.radius = 8, s.studs = false;

@@ -1,5 +1,7 @@
 // kobako-solve DATADIR [OUTDIR] [--stage N]: proves the stages solvable with the real rules and
-// writes a shortest solution of each as a kobako-headless script.
+// writes a shortest solution of each as a kobako-headless script. --report measures every state
+// of each stage instead: dead ends, the fastest win, what each element is needed for, and where
+// the orders of play first meet each mechanic.
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,6 +11,7 @@
 
 #include "platform/backend.h"
 #include "platform/backend_headless.h"
+#include "tools/solve/report.h"
 #include "tools/solve/script.h"
 #include "tools/solve/search.h"
 #include "world/world.h"
@@ -16,10 +19,13 @@
 int main(int argc, char** argv) {
   std::string dataDir, outDir;
   int only = -1;
+  bool report = false;
   for (int i = 1; i < argc; i++) {
     std::string arg = argv[i];
     if (arg == "--stage" && i + 1 < argc) {
       only = std::atoi(argv[++i]);
+    } else if (arg == "--report") {
+      report = true;
     } else if (dataDir.empty()) {
       dataDir = arg;
     } else {
@@ -27,7 +33,7 @@ int main(int argc, char** argv) {
     }
   }
   if (dataDir.empty()) {
-    std::fprintf(stderr, "usage: kobako-solve DATADIR [OUTDIR] [--stage N]\n");
+    std::fprintf(stderr, "usage: kobako-solve [--report] DATADIR [OUTDIR] [--stage N]\n");
     return 2;
   }
   // Scripts are written relative to where we were started; stage files relative to DATADIR.
@@ -45,6 +51,10 @@ int main(int argc, char** argv) {
   }
   HeadlessBackend backend;
   SetBackend(&backend);
+  if (report) {
+    std::fputs(StageReport(only).c_str(), stdout);
+    return 0;
+  }
 
   bool allSolvable = true;
   for (int stage = 0; stage < StMAX; stage++) {

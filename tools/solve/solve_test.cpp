@@ -17,9 +17,11 @@
 #include "play/stage_state.h"
 #include "play/world_state.h"
 #include "tools/solve/actions.h"
+#include "tools/solve/report.h"
 #include "tools/solve/script.h"
 #include "tools/solve/search.h"
 #include "world/setup.h"
+#include "world/stage_map.h"
 #include "world/world.h"
 
 namespace {
@@ -256,4 +258,154 @@ TEST(Solver, LastStageScriptClosesTheOpeningMessageFirst) {
   // After the comment line: Space from the message's first picture, released two frames later.
   std::string expected = "\nat 41 keys Space\nat 43 keys -\nat 44 keys Up\n";
   EXPECT_NE(text.find(expected), std::string::npos) << text;
+}
+
+// Two rows of three tiles, hedged in; the winning box at (3,1) opens only from (2,1), and a
+// block waits at (1,1): pushed right from (0,1) it takes the box's one tile for good.
+std::vector<std::string> JammedBoxStage() {
+  return {"@DA,0",
+          "@DH,0,0",
+          "@DB",
+          "0,3,0,100,-1,1",
+          "1,0,2,100,-1,1",
+          "2,1,2,100,-1,1",
+          "3,2,2,100,-1,1",
+          "4,3,1,104,201,1",
+          "5,1,1,110,-1,1,@",
+          "@E"};
+}
+
+TEST(Report, DeadEndsAreTheStatesNoWinCanBeReachedFrom) {
+  ScratchStages scratch;
+  scratch.Write(0, PitTrapStage());
+  const StageFigures pit = MeasureStage(0);
+  ASSERT_TRUE(pit.solvable);
+  EXPECT_TRUE(pit.complete);
+  EXPECT_EQ(pit.actions, 2) << "down, Space";
+  EXPECT_EQ(pit.deadEnds, 4u) << "the four facings in the hedged corner";
+  EXPECT_EQ(pit.firstDeadEnd, 1) << "one step right, into the pit";
+  EXPECT_EQ(pit.fatal, (std::vector<std::string>{"walk"}));
+  EXPECT_NE(pit.kinds.find("pit"), std::string::npos);
+  EXPECT_EQ(pit.mechanics, 1u << MECH_PIT);
+
+  scratch.Write(0, JammedBoxStage());
+  const StageFigures jam = MeasureStage(0);
+  ASSERT_TRUE(jam.solvable);
+  EXPECT_EQ(jam.actions, 5) << "right, right, down, turn right, Space";
+  EXPECT_EQ(jam.firstDeadEnd, 2) << "down, then the push";
+  EXPECT_GT(jam.deadEnds, 0u);
+  EXPECT_LT(jam.deadEnds, jam.states);
+  EXPECT_EQ(jam.fatal, (std::vector<std::string>{"push"}));
+  EXPECT_EQ(jam.mechanics, 1u << MECH_BLOCK);
+}
+
+TEST(Report, FastestWinWalksRoundASnareThatTheFewestMovesCross) {
+  ScratchStages scratch;
+  // Straight on, over the snare: right, right, Space; round it by the row below: six moves.
+  scratch.Write(0, {"@DA,0", "@DH,0,0", "@DB", "0,0,2,100,-1,1", "1,1,2,100,-1,1", "2,2,2,100,-1,1",
+                    "3,3,1,100,-1,1", "4,3,0,104,200,1", "5,1,0,6,-1,0,@", "@E"});
+  const StageFigures figures = MeasureStage(0);
+  ASSERT_TRUE(figures.solvable);
+  EXPECT_EQ(figures.actions, 3);
+  const int straight = ReplayPlayFrames(0, {ACTION_RIGHT, ACTION_RIGHT, ACTION_SPACE});
+  EXPECT_LT(figures.frames + 40, straight) << "the way round is quicker than the hold";
+  const std::vector<Necessity> necessity = MeasureNecessity(0, figures);
+  ASSERT_EQ(necessity.size(), 1u);
+  EXPECT_EQ(necessity[0].what, "snare (1,0)");
+  EXPECT_TRUE(necessity[0].matters) << necessity[0].verdict;
+  EXPECT_NE(necessity[0].verdict.find("frames shorter"), std::string::npos);
+}
+
+TEST(Report, NecessitySaysWhatEachElementIsNeededFor) {
+  ScratchStages scratch;
+  std::vector<std::string> lines = GateStage(true);
+  lines[9] = "6,2,4,110,-1,1";
+  lines.insert(lines.begin() + 10, "7,0,8,110,-1,1");  // a block in a corner no push can move
+  lines[11] = "8,6,0,111,-1,1,@";
+  lines[8] = "5,2,3,8,8,1";
+  scratch.Write(0, lines);
+  const StageFigures whole = MeasureStage(0);
+  ASSERT_TRUE(whole.solvable);
+  const std::vector<Necessity> necessity = MeasureNecessity(0, whole);
+  ASSERT_EQ(necessity.size(), 4u);
+  EXPECT_EQ(necessity[0].what, "switch (2,3)");
+  EXPECT_EQ(necessity[0].verdict.compare(0, 10, "unsolvable"), 0) << necessity[0].verdict;
+  EXPECT_EQ(necessity[1].what, "block (2,4)");
+  EXPECT_EQ(necessity[1].verdict.compare(0, 10, "unsolvable"), 0) << necessity[1].verdict;
+  EXPECT_EQ(necessity[2].what, "block (0,8)");
+  EXPECT_EQ(necessity[2].verdict, "no different");
+  EXPECT_FALSE(necessity[2].matters);
+  EXPECT_EQ(necessity[3].what, "gate (6,0)");
+  EXPECT_TRUE(necessity[3].matters) << "without it nothing can be lost: " << necessity[3].verdict;
+  EXPECT_EQ(whole.mechanics, (1u << MECH_BLOCK) | (1u << MECH_SWITCH));
+}
+
+TEST(Report, OrdersOfPlayFollowTheMapsLinksAndMeetEachMechanicOnce) {
+  const std::vector<std::vector<int>> orders = OrdersOfPlay();
+  // After 0, 1, 2: stage 3 anywhere among seven, 5-6 and 7-8-9 interleaved after 4.
+  EXPECT_EQ(orders.size(), 70u);
+  for (const std::vector<int>& order : orders) {
+    ASSERT_EQ(order.size(), static_cast<size_t>(StMAX));
+    EXPECT_EQ(order.back(), LAST_STAGE);
+    for (size_t i = 1; i + 1 < order.size(); i++) {
+      bool opened = false;
+      for (size_t j = 0; j < i; j++) {
+        for (int d = 0; d < 4; d++) opened |= NODE_LINKS[order[j]][d] == order[i];
+      }
+      EXPECT_TRUE(opened) << "stage " << order[i] << " played before a neighbour";
+    }
+  }
+  unsigned mechanics[StMAX] = {};
+  mechanics[3] = 1u << MECH_BLOCK;
+  mechanics[4] = (1u << MECH_BLOCK) | (1u << MECH_PIT);
+  const std::vector<FirstMeeting> meetings = FirstMeetings(mechanics);
+  // Grouped by mechanic, stage, what else the stage asks for and what of it is new.
+  ASSERT_EQ(meetings.size(), 4u);
+  EXPECT_EQ(meetings[0].stage, 3);
+  EXPECT_EQ(meetings[0].orders, 10) << "stage 3 straight after stage 2";
+  EXPECT_EQ(meetings[1].stage, 4);
+  EXPECT_EQ(meetings[1].orders, 60);
+  EXPECT_EQ(meetings[1].alsoNew, 1u << MECH_PIT);
+  for (int i : {2, 3}) {
+    EXPECT_EQ(meetings[i].mechanic, MECH_PIT);
+    EXPECT_EQ(meetings[i].stage, 4);
+    EXPECT_EQ(meetings[i].alsoAsks, 1u << MECH_BLOCK);
+  }
+  EXPECT_EQ(meetings[2].orders, 10) << "the block already met in stage 3";
+  EXPECT_EQ(meetings[3].orders, 60);
+}
+
+TEST(Report, RulesBrokenAreNamed) {
+  StageFigures lesson;
+  lesson.solvable = true;
+  lesson.actions = 12;
+  lesson.mechanics = 1u << MECH_BLOCK;
+  lesson.fatal = {"push"};
+  FirstMeeting meeting;
+  meeting.mechanic = MECH_BLOCK;
+  meeting.stage = 7;
+  meeting.orders = 70;
+  EXPECT_TRUE(RuleBreaks(7, lesson, {}, {meeting}).empty());
+  lesson.actions = 9;
+  lesson.fatal = {"push", "walk"};
+  Necessity idle;
+  idle.what = "block (1,1)";
+  EXPECT_EQ(RuleBreaks(7, lesson, {idle}, {meeting}).size(), 4u)
+      << "too short, two kinds of fatal move, lost by a walk, an idle block";
+  lesson.actions = 12;
+  lesson.fatal = {"push"};
+  meeting.alsoAsks = (1u << MECH_SWITCH) | (1u << MECH_CHEST);
+  EXPECT_EQ(RuleBreaks(7, lesson, {}, {meeting}).size(), 1u) << "the block met with a switch";
+  meeting.alsoAsks = 1u << MECH_CHEST;
+  EXPECT_TRUE(RuleBreaks(7, lesson, {}, {meeting}).empty()) << "chests are met alone before";
+
+  StageFigures both = lesson;
+  both.actions = 30;
+  both.fatal = {"push"};
+  both.mechanics |= 1u << MECH_PIT;
+  both.states = 10;
+  both.deadEnds = 7;
+  both.firstDeadEnd = 6;
+  EXPECT_EQ(RuleBreaks(8, both, {}, {}).size(), 2u) << "70 % dead ends, the first at move 6";
+  EXPECT_EQ(RuleBreaks(LAST_STAGE, both, {}, {}).size(), 1u) << "30 moves for the last stage";
 }
