@@ -70,6 +70,12 @@ void TakeAway(int index) {
   }
 }
 
+// Keeps the empty box at index shut for good: a hedge stands in its place.
+void KeepShut(int index) {
+  Items[index].Item = Items[index].Item / 100 * 100 + kHedge;
+  Items[index].Act = -1;
+}
+
 void Measure(const StateGraph& graph, StageFigures& figures) {
   const size_t n = graph.States();
   figures.complete = graph.complete;
@@ -167,6 +173,31 @@ std::string Difference(int whole, int other, const char* unit, bool& matters) {
   return text;
 }
 
+// How other differs from whole, "" for no difference that counts; matters is set when it is
+// unsolvable, a fifth shorter or longer, or has other dead ends.
+std::string Compared(const StageFigures& whole, const StageFigures& other, bool& matters) {
+  std::vector<std::string> notes;
+  if (whole.solvable && !other.solvable) {
+    notes.push_back("unsolvable");
+    matters = true;
+  } else if (other.solvable) {
+    const std::string actions = Difference(whole.actions, other.actions, "moves", matters);
+    if (!actions.empty()) notes.push_back(actions);
+    const std::string frames = Difference(whole.frames, other.frames, "frames", matters);
+    if (!frames.empty()) notes.push_back(frames);
+  }
+  if (DeadEndsDiffer(whole, other)) {
+    notes.push_back("dead ends " + Percent(whole.DeadShare()) + " -> " +
+                    Percent(other.DeadShare()) + ", first at " +
+                    std::to_string(whole.firstDeadEnd) + " -> " +
+                    std::to_string(other.firstDeadEnd));
+    matters = true;
+  }
+  std::string verdict;
+  for (const std::string& note : notes) verdict += (verdict.empty() ? "" : "; ") + note;
+  return verdict;
+}
+
 }  // namespace
 
 const char* MechanicName(int mechanic) {
@@ -183,7 +214,7 @@ std::string MechanicNames(unsigned mechanics) {
   return out.empty() ? "nothing" : out;
 }
 
-StageFigures MeasureStage(int stage, int without) {
+StageFigures MeasureStage(int stage, int without, int keptShut) {
   StageFigures figures;
   int spaceHeld = 0;
   StartStage(stage, spaceHeld);
@@ -192,6 +223,7 @@ StageFigures MeasureStage(int stage, int without) {
     return figures;
   }
   if (without >= 0 && without < BMAX) TakeAway(without);
+  if (keptShut >= 0 && keptShut < BMAX) KeepShut(keptShut);
   Survey(figures);
   Measure(ExploreFrom(PackWorld(), SearchLimits{}), figures);
   return figures;
@@ -203,6 +235,7 @@ std::vector<Necessity> MeasureNecessity(int stage, const StageFigures& whole) {
   StartStage(stage, spaceHeld);
   if (StageNo != stage) return out;
   std::vector<Necessity> elements;
+  std::vector<bool> doors;
   for (int i = 0; i < BMAX; i++) {
     const int kind = ItemKind(Items[i]);
     const bool gate = IsGate(i);
@@ -218,30 +251,19 @@ std::vector<Necessity> MeasureNecessity(int stage, const StageFigures& whole) {
                    " (" + std::to_string(Items[i].TilePt.x) + "," +
                    std::to_string(Items[i].TilePt.y) + ")";
     elements.push_back(element);
+    doors.push_back(IsEmptyBox(Items[i]));
   }
-  for (Necessity& element : elements) {
-    const StageFigures without = MeasureStage(stage, element.item);
-    std::vector<std::string> notes;
-    if (whole.solvable && !without.solvable) {
-      notes.push_back("unsolvable");
-      element.matters = true;
-    } else if (without.solvable) {
-      const std::string actions =
-          Difference(whole.actions, without.actions, "moves", element.matters);
-      if (!actions.empty()) notes.push_back(actions);
-      const std::string frames =
-          Difference(whole.frames, without.frames, "frames", element.matters);
-      if (!frames.empty()) notes.push_back(frames);
-    }
-    if (DeadEndsDiffer(whole, without)) {
-      notes.push_back("dead ends " + Percent(whole.DeadShare()) + " -> " +
-                      Percent(without.DeadShare()) + ", first at " +
-                      std::to_string(whole.firstDeadEnd) + " -> " +
-                      std::to_string(without.firstDeadEnd));
-      element.matters = true;
-    }
-    for (const std::string& note : notes) {
-      element.verdict += (element.verdict.empty() ? "" : "; ") + note;
+  for (size_t e = 0; e < elements.size(); e++) {
+    Necessity& element = elements[e];
+    element.verdict = Compared(whole, MeasureStage(stage, element.item), element.matters);
+    // What a door is for is being opened: it matters when the stage needs it open, though taking
+    // it away saves no more than the Space that opens it.
+    if (doors[e]) {
+      const std::string shut =
+          Compared(whole, MeasureStage(stage, -1, element.item), element.matters);
+      element.verdict =
+          "taken away: " + (element.verdict.empty() ? "no different" : element.verdict) +
+          "; kept shut: " + (shut.empty() ? "no different" : shut);
     }
     if (element.verdict.empty()) element.verdict = "no different";
     out.push_back(element);
@@ -382,7 +404,7 @@ std::string StageReport(int only) {
                   f.complete ? "" : " (search cut short)");
     out += line;
   }
-  out += "\nnecessity (each element taken away):\n";
+  out += "\nnecessity (each element taken away; an empty box also kept shut):\n";
   for (int stage = 0; stage < StMAX; stage++) {
     for (const Necessity& element : necessity[stage]) {
       std::snprintf(line, sizeof line, "%02d  %-18s %s\n", stage, element.what.c_str(),

@@ -44,9 +44,11 @@ struct Necessity {
 };
 
 // Sets the stage up from data/dataNN.txt in the working directory and measures every state it
-// can reach; with without >= 0, that item is taken away first (links to it go with it).
-StageFigures MeasureStage(int stage, int without = -1);
-// Each switch, pit, block, snare, gate and empty box of the stage, measured without it.
+// can reach; with without >= 0, that item is taken away first (links to it go with it); with
+// keptShut >= 0, that empty box cannot be opened.
+StageFigures MeasureStage(int stage, int without = -1, int keptShut = -1);
+// Each switch, pit, block, snare, gate and empty box of the stage, measured without it; an empty
+// box also kept shut.
 std::vector<Necessity> MeasureNecessity(int stage, const StageFigures& whole);
 
 // Every order in which the map lets stages 0 to 9 be cleared, stage 10 last.

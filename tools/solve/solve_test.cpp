@@ -340,6 +340,26 @@ TEST(Report, NecessitySaysWhatEachElementIsNeededFor) {
   EXPECT_EQ(whole.mechanics, (1u << MECH_BLOCK) | (1u << MECH_SWITCH));
 }
 
+TEST(Report, ADoorMattersWhenTheStageCannotBeWonWithItShut) {
+  ScratchStages scratch;
+  // A hedge row at y 1 with one door at (0,1); the winning box far off at (8,4); a loose empty
+  // box at (5,0) that nothing needs. Taking the door away saves only the Space that opens it.
+  std::vector<std::string> lines = {"@DA,0", "@DH,0,0", "@DB"};
+  for (int x = 1; x <= 8; x++)
+    lines.push_back(std::to_string(x - 1) + "," + std::to_string(x) + ",1,100,-1,1");
+  lines.insert(lines.end(), {"8,8,4,104,200,1", "9,0,1,104,-1,1", "10,5,0,104,-1,1,@", "@E"});
+  scratch.Write(0, lines);
+  const StageFigures whole = MeasureStage(0);
+  ASSERT_TRUE(whole.solvable);
+  const std::vector<Necessity> necessity = MeasureNecessity(0, whole);
+  ASSERT_EQ(necessity.size(), 2u);
+  EXPECT_EQ(necessity[0].what, "empty box (0,1)");
+  EXPECT_TRUE(necessity[0].matters) << necessity[0].verdict;
+  EXPECT_NE(necessity[0].verdict.find("kept shut: unsolvable"), std::string::npos);
+  EXPECT_EQ(necessity[1].what, "empty box (5,0)");
+  EXPECT_FALSE(necessity[1].matters) << necessity[1].verdict;
+}
+
 TEST(Report, OrdersOfPlayFollowTheMapsLinksAndMeetEachMechanicOnce) {
   const std::vector<std::vector<int>> orders = OrdersOfPlay();
   // After 0, 1, 2: stage 3 anywhere among seven, 5-6 and 7-8-9 interleaved after 4.
